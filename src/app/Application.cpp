@@ -1,0 +1,82 @@
+#include "app/Application.hpp"
+
+#include <SFML/System/Clock.hpp>
+
+#include "app/FixedStep.hpp"
+#include "world/Timing.hpp"
+
+namespace {
+
+sf::ContextSettings contextSettings() {
+    sf::ContextSettings settings;
+    settings.depthBits = 0;
+    settings.stencilBits = 0;
+    settings.antialiasingLevel = 8;
+    settings.majorVersion = 2;
+    settings.minorVersion = 0;
+    return settings;
+}
+
+}  // namespace
+
+Application::Application()
+    : window(sf::VideoMode(1024, 768, 32), "Zembrook", sf::Style::Titlebar | sf::Style::Close,
+             contextSettings()),
+      renderer(window, resources),
+      soundPlayer(resources),
+      world(renderer, soundPlayer),
+      history([this](TimePoint target) { fastForward(target); }),
+      hud(renderer) {
+    window.setKeyRepeatEnabled(false);
+    window.setVerticalSyncEnabled(true);
+    hud.addBuildEntry(BuildTurret, 0);
+    hud.addBuildEntry(BuildBarricade, 1);
+    hud.addBuildEntry(BuildMine, 2);
+    bindActions();
+}
+
+void Application::run() {
+    musicPlayer.play("music1.ogg");
+    sf::Clock clock;
+    FixedStep owed(TimePerFrame);
+    while (window.isOpen()) {
+        owed.add(clock.restart());
+        while (owed.stepDue()) {
+            actions.update(window);
+            actions.invokeCallbacks(actionCallbacks, &window);
+            session().dispatch();
+            owed.consume();
+        }
+        // A window closed during this pass has nothing left to show.
+        if (!window.isOpen()) {
+            break;
+        }
+        window.clear(sf::Color::Black);
+        world.draw();
+        hud.draw();
+        window.display();
+    }
+}
+
+void Application::bindActions() {
+    actions["quit"] = tk::Action(sf::Keyboard::Escape, tk::Action::PressOnce) ||
+                      tk::Action(sf::Event::Closed);
+    actions["lclick"] = tk::Action(sf::Mouse::Left, tk::Action::PressOnce);
+    actionCallbacks.connect("quit", [this](tk::ActionContext<ActionId>) { window.close(); });
+    actionCallbacks.connect("lclick",
+                            [this](tk::ActionContext<ActionId> context) { onClick(context); });
+}
+
+void Application::fastForward(TimePoint target) { session().fastForward(target); }
+
+void Application::onClick(tk::ActionContext<ActionId> context) {
+    const sf::Event::MouseButtonEvent& button = context.event->mouseButton;
+    const sf::Vector2f position = window.mapPixelToCoords({button.x, button.y});
+    if (session().click(position) == Session::ClickOutcome::CloseWindow) {
+        window.close();
+    }
+}
+
+Session Application::session() {
+    return Session({world, history, hud, renderer.particles, stepCount, selectedBuilding, state});
+}

@@ -1,0 +1,130 @@
+#include "ui/Hud.hpp"
+
+#include "ui/HudRenderer.hpp"
+#include "world/ObjectCode.hpp"
+
+namespace {
+
+constexpr float kButtonWidth = 20.f;
+constexpr float kButtonHeight = 40.f;
+constexpr float kEntryWidth = 70.f;
+constexpr float kEntryHeight = 50.f;
+constexpr float kMargin = 20.f;
+constexpr float kSmallMargin = 10.f;
+
+struct Price {
+    const char* label;
+    std::uint32_t cost;
+};
+
+Price priceOf(std::int32_t code) {
+    switch (code) {
+        case BuildTurret:
+            return {"Build a turret", 100};
+        case BuildBarricade:
+            return {"Build a barricade", 20};
+        case BuildMine:
+            return {"Build a mine", 40};
+        default:
+            return {"", 0};
+    }
+}
+
+}  // namespace
+
+Hud::Hud(HudRenderer& renderer) : renderer(&renderer) {}
+
+void Hud::addBuildEntry(std::int32_t code, std::int32_t index) {
+    const Price price = priceOf(code);
+    const auto width = static_cast<float>(renderer->windowSize().x);
+    BuildEntry entry;
+    entry.code = code;
+    entry.cost = price.cost;
+    entry.label = price.label;
+    entry.bounds = {width - kEntryWidth - kMargin,
+                    (kEntryHeight + kMargin) * static_cast<float>(index) + 200.f - kSmallMargin,
+                    kEntryWidth, kEntryHeight};
+    entry.textureRect = {0, index * 50, 70, 50};
+    buildEntries.push_back(entry);
+}
+
+void Hud::setTimeline(const std::vector<TimePointSummary>& summaries, TimePoint currentTimePoint) {
+    timelineButtons.clear();
+    for (const TimePointSummary& summary : summaries) {
+        const auto height = static_cast<float>(renderer->windowSize().y);
+        const auto index = static_cast<float>(timelineButtons.size());
+        TimelineButton button;
+        button.summary = summary;
+        button.bounds = {kMargin + kButtonWidth * index, height - kButtonHeight - kSmallMargin,
+                         kButtonWidth, kButtonHeight};
+        button.current = summary.timePoint == currentTimePoint;
+        timelineButtons.push_back(button);
+    }
+}
+
+bool Hud::timelineButtonAt(float x, float y, TimePoint& timePoint) const {
+    for (const TimelineButton& button : timelineButtons) {
+        if (button.bounds.contains(x, y)) {
+            timePoint = button.summary.timePoint;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Hud::buildEntryAt(float x, float y, std::int32_t& code) const {
+    for (const BuildEntry& entry : buildEntries) {
+        if (entry.bounds.contains(x, y)) {
+            code = entry.code;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Hud::clearBuildHighlights() {
+    for (BuildEntry& entry : buildEntries) {
+        entry.highlighted = false;
+    }
+}
+
+void Hud::highlightBuilding(std::int32_t code) {
+    for (BuildEntry& entry : buildEntries) {
+        if (entry.code == code) {
+            entry.highlighted = true;
+        }
+    }
+}
+
+std::uint32_t Hud::costOf(std::int32_t code) const {
+    for (const BuildEntry& entry : buildEntries) {
+        if (entry.code == code) {
+            return entry.cost;
+        }
+    }
+    return 0;
+}
+
+void Hud::draw() {
+    // The current button is drawn last so that its thick outline lies over its neighbours.
+    const TimelineButton* current = nullptr;
+    for (const TimelineButton& button : timelineButtons) {
+        if (button.current) {
+            current = &button;
+        } else {
+            renderer->drawTimelineButton(button);
+        }
+    }
+    if (current != nullptr) {
+        renderer->drawTimelineButton(*current);
+    }
+    for (const BuildEntry& entry : buildEntries) {
+        renderer->drawBuildEntry(entry);
+    }
+    if (showTitle) {
+        renderer->drawTitleScreen();
+    }
+    if (showGameOver) {
+        renderer->drawGameOverScreen();
+    }
+}

@@ -1,0 +1,16 @@
+#include "ui/SoundPlayer.hpp"
+
+#include "ui/Assets.hpp"
+
+SoundPlayer::SoundPlayer(tk::MultiResourceCache& resources) : resources(&resources) {}
+
+void SoundPlayer::play(const std::string& soundName) {
+    sounds.emplace_back(getSoundBuffer(*resources, soundName));
+    sounds.back().play();
+}
+
+void SoundPlayer::purgeStopped() {
+    while (!sounds.empty() && sounds.front().getStatus() == sf::Sound::Stopped) {
+        sounds.pop_front();
+    }
+}

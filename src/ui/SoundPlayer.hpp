@@ -1,0 +1,28 @@
+#pragma once
+
+#include <SFML/Audio/Sound.hpp>
+#include <deque>
+
+#include "world/SoundCues.hpp"
+
+namespace tk {
+class MultiResourceCache;
+}
+
+// Plays sound effects by file name and keeps each sound alive while it plays.
+class SoundPlayer final : public SoundCues {
+public:
+    explicit SoundPlayer(tk::MultiResourceCache& resources);
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    void play(const std::string& soundName) override;
+    // Only from the front: a long sound still playing holds back the ones behind it.
+    void purgeStopped() override;
+
+    std::size_t queuedSounds() const { return sounds.size(); }
+
+private:
+    tk::MultiResourceCache* resources;
+    std::deque<sf::Sound> sounds;
+};
