@@ -2,29 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
-#include "ui/HudRenderer.hpp"
+#include "support/RecordingHudRenderer.hpp"
 #include "world/ObjectCode.hpp"
 
 namespace {
-
-// Stands in for the window: a 1024 x 768 screen that writes down what it is asked to draw.
-class RecordingHudRenderer final : public HudRenderer {
-public:
-    sf::Vector2u windowSize() const override { return {1024, 768}; }
-    void drawTimelineButton(const TimelineButton& button) override {
-        calls.push_back("button " + std::to_string(button.summary.timePoint.index));
-    }
-    void drawBuildEntry(const BuildEntry& entry) override {
-        calls.push_back("entry " + std::to_string(entry.code));
-    }
-    void drawTitleScreen() override { calls.push_back("title"); }
-    void drawGameOverScreen() override { calls.push_back("game over"); }
-
-    std::vector<std::string> calls;
-};
 
 std::vector<TimePointSummary> summariesOf(std::initializer_list<int> timePoints) {
     std::vector<TimePointSummary> summaries;

@@ -142,9 +142,10 @@ TEST(HistoryTest, AFastForwardThatStopsShortLeavesThePresentAtTheLastRecord) {
     History history([&](TimePoint) { self->record(snapshot(4, 0)); });  // the game ends at once
     self = &history;
     recordTimes(history, 4);
-    EXPECT_FALSE(history.goTo(TimePoint{9}).has_value());
+    ASSERT_NE(history.find(TimePoint{8}), nullptr);  // the placeholders reach 8 after 4 records
+    EXPECT_FALSE(history.goTo(TimePoint{8}).has_value());
     EXPECT_EQ(history.currentTimePoint().index, 5);
-    EXPECT_FALSE(history.find(TimePoint{9})->tileMap.size != 0);
+    EXPECT_EQ(history.find(TimePoint{8})->tileMap.size, 0u);
 }
 
 TEST(HistoryTest, SummariesCountZombiesAmongAllCreatures) {

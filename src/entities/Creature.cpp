@@ -1,0 +1,41 @@
+#include "entities/Creature.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "toolkit/Angles.hpp"
+#include "world/ObjectCode.hpp"
+
+Creature::Creature(sf::Vector2f position, float rotation, bool isZombie)
+    : Entity(position, rotation, isZombie ? kZombieHealth : kHumanHealth), isZombie(isZombie) {}
+
+Creature::Creature(FromInfectedHuman, const Creature& human)
+    : Creature(human.position, human.rotation, true) {}
+
+void Creature::onCollision(std::int32_t code) {
+    if (code == Block) {
+        state = Avoid;
+        avoidTimer = avoidDuration();
+    }
+}
+
+void Creature::update(sf::Time dt) {
+    Entity::update(dt);
+    avoidTimer -= dt;
+    if (state == Chase) {
+        steerTowardsTarget(dt);
+    }
+}
+
+void Creature::steerTowardsTarget(sf::Time dt) {
+    const sf::Vector2f toTarget = target - position;
+    // Standing on the target gives no direction to turn to, so the heading is kept.
+    if (toTarget.x == 0.f && toTarget.y == 0.f) {
+        return;
+    }
+    const sf::Vector2f v = velocity();
+    const float cross = v.x * toTarget.y - v.y * toTarget.x;
+    const float dot = v.x * toTarget.x + v.y * toTarget.y;
+    const float error = std::atan2(cross, dot) * tk::kRadiansToDegrees;
+    rotation += std::clamp(error, -kTurnLimit, kTurnLimit) * dt.asSeconds();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "entities/CreatureState.hpp"
+#include "entities/Entity.hpp"
+
+// A zombie or a human: walks along its heading, and steers towards a target while chasing.
+class Creature : public Entity {
+public:
+    static constexpr std::int32_t kZombieHealth = 8;
+    static constexpr std::int32_t kHumanHealth = 10;
+    static constexpr float kRadius = 9.f;
+    static constexpr float kSpeed = 15.f;
+    static constexpr float kTurnLimit = 70.f;  // degrees per second, either way
+
+    // Time the creature holds the heading a wall gave it before it turns to targets again.
+    static sf::Time avoidDuration() { return sf::seconds(2.5f); }
+
+    // Selects the constructor that turns an infected human into a zombie.
+    struct FromInfectedHuman {};
+
+    Creature(sf::Vector2f position, float rotation, bool isZombie);
+    // The zombie an infected human turns into: only its place and heading carry over.
+    Creature(FromInfectedHuman, const Creature& human);
+
+    float getRadius() const override { return kRadius; }
+    float getSpeed() const override { return state == Attack ? 0.f : kSpeed; }
+    void onCollision(std::int32_t code) override;
+    void update(sf::Time dt) override;
+
+    bool isZombie = false;
+    CreatureState state = Wander;
+    sf::Vector2f target;
+    sf::Time attackCooldown;
+    sf::Time avoidTimer;
+
+private:
+    void steerTowardsTarget(sf::Time dt);
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/System/Vector2.hpp>
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+// Edge of one square tile in window pixels.
+constexpr int kTileSize = 30;
+
+// The square grid of floor and wall cells, with the level file's grammar.
+class TileMap {
+public:
+    // Larger levels are refused like an unreadable file. The window shows 34 columns, and a
+    // grid of 512 x 512 already takes 1 MB, copied into every one of the 49 stored snapshots.
+    static constexpr std::int64_t kMaxSize = 512;
+
+    // Makes a size x size grid of floor walled in by a ring of blocks.
+    void reset(std::uint32_t newSize);
+    // Reads a level file; a file that cannot be opened leaves the grid as reset(size) makes it.
+    void load(const std::string& path);
+    // A side length followed by up to size x size cell codes, separated by any white space.
+    void read(std::istream& input);
+
+    // Cells outside the grid read as walls, so nothing ever walks off into unread memory.
+    std::int32_t at(std::uint32_t column, std::uint32_t row) const;
+    sf::FloatRect cellRect(std::uint32_t column, std::uint32_t row) const;
+    sf::Vector2f cellCentre(std::uint32_t column, std::uint32_t row) const;
+
+    std::vector<std::int32_t> cells;  // row-major: (column, row) is cells[row * size + column]
+    std::uint32_t size = 0;
+};

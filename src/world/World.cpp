@@ -1,0 +1,423 @@
+#include "world/World.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "toolkit/Angles.hpp"
+#include "toolkit/Random.hpp"
+#include "world/ObjectCode.hpp"
+
+namespace {
+
+constexpr float kTurretRange = 150.f;
+constexpr float kMineRange = 20.f;
+constexpr float kEngagementRangeSquared = 100.f * 100.f;
+constexpr float kInfectionRangeSquared = 10.f * 10.f;
+
+// The turret's pause between shots: 454545 microseconds once truncated.
+sf::Time turretReload() {
+    return sf::seconds(0.45454544f);
+}
+sf::Time strikeInterval() {
+    return sf::seconds(1.f);
+}
+
+float squaredDistance(sf::Vector2f a, sf::Vector2f b) {
+    const sf::Vector2f d = a - b;
+    return d.x * d.x + d.y * d.y;
+}
+
+float randomHeading() {
+    return tk::random(0.f, 360.f);
+}
+
+// The cell index of a coordinate, truncated towards zero. Kept signed and bounded, because a
+// creature that left an open level may stand anywhere, and converting its place to an unsigned
+// cell index directly would be undefined.
+std::int64_t cellIndex(float coordinate) {
+    constexpr float kFarAway = 1.0e6f;
+    float cell = coordinate / static_cast<float>(kTileSize);
+    if (!(cell > -kFarAway)) {
+        cell = -kFarAway;
+    }
+    if (cell > kFarAway) {
+        cell = kFarAway;
+    }
+    return static_cast<std::int64_t>(cell);
+}
+
+// Removes the dead, cutting their particle emitters first, and keeps the survivors in order.
+template <typename Sequence>
+void eraseDead(Sequence& entities) {
+    for (auto& entity : entities) {
+        if (entity.isDead()) {
+            entity.emitterConnection.disconnect();
+        }
+    }
+    entities.erase(std::remove_if(entities.begin(), entities.end(),
+                                  [](const Entity& entity) { return entity.isDead(); }),
+                   entities.end());
+}
+
+}  // namespace
+
+World::World(WorldRenderer& renderer, SoundCues& soundPlayer)
+    : renderer(&renderer), soundPlayer(&soundPlayer) {
+    state.tileMap.load("TileMap.txt");
+    spawnObjects();
+}
+
+World::World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level)
+    : renderer(&renderer), soundPlayer(&soundPlayer) {
+    state.tileMap = level;
+    spawnObjects();
+}
+
+void World::replaceState(const WorldState& replacement) {
+    // Trails read their projectile where it is stored, so none may outlive the list it reads.
+    for (Projectile& projectile : state.projectiles) {
+        projectile.emitterConnection.disconnect();
+    }
+    state = replacement;
+    for (Projectile& projectile : state.projectiles) {
+        renderer->attachTrail(projectile);
+    }
+}
+
+void World::addGold(std::uint32_t amount) {
+    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - goldAmount;
+    goldAmount += std::min(amount, room);
+}
+
+bool World::trySpend(std::uint32_t cost) {
+    if (goldAmount < cost) {
+        return false;
+    }
+    goldAmount -= cost;
+    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - state.goldSpent;
+    state.goldSpent += std::min(cost, room);
+    return true;
+}
+
+void World::placeObject(std::uint32_t column, std::uint32_t row, std::int32_t code) {
+    TileMap& tileMap = state.tileMap;
+    // A cell off the grid has nowhere to be written; building there would also leave an
+    // entity outside every wall.
+    if (column >= tileMap.size || row >= tileMap.size) {
+        return;
+    }
+    tileMap.cells[static_cast<std::size_t>(row) * tileMap.size + column] =
+        code == Block ? Block : Floor;
+    switch (code) {
+        case SpawnZombie:
+            spawnCreature(true, column, row);
+            break;
+        case SpawnHuman:
+            spawnCreature(false, column, row);
+            break;
+        case BuildTurret:
+            spawnTurret(column, row);
+            break;
+        case BuildBarricade:
+            spawnBarricade(column, row);
+            break;
+        case BuildMine:
+            spawnMine(column, row);
+            break;
+        default:
+            break;
+    }
+}
+
+void World::spawnObjects() {
+    const std::uint32_t size = state.tileMap.size;
+    for (std::uint32_t row = 0; row < size; ++row) {
+        for (std::uint32_t column = 0; column < size; ++column) {
+            placeObject(column, row, state.tileMap.at(column, row));
+        }
+    }
+}
+
+void World::spawnCreature(bool isZombie, std::uint32_t column, std::uint32_t row) {
+    const Creature creature(state.tileMap.cellCentre(column, row), randomHeading(), isZombie);
+    (isZombie ? state.zombies : state.humans).push_back(creature);
+}
+
+void World::spawnTurret(std::uint32_t column, std::uint32_t row) {
+    state.turrets.emplace_back(state.tileMap.cellCentre(column, row), randomHeading());
+}
+
+void World::spawnBarricade(std::uint32_t column, std::uint32_t row) {
+    state.barricades.emplace_back(state.tileMap.cellCentre(column, row));
+}
+
+void World::spawnMine(std::uint32_t column, std::uint32_t row) {
+    state.mines.emplace_back(state.tileMap.cellCentre(column, row));
+}
+
+void World::spawnProjectile(const Turret& turret) {
+    state.projectiles.emplace_back(turret.position, turret.rotation);
+    renderer->attachTrail(state.projectiles.back());
+}
+
+void World::playSound(const std::string& name) {
+    if (!silent) {
+        soundPlayer->play(name);
+    }
+}
+
+void World::updateCreatures(sf::Time dt) {
+    std::vector<Creature> newZombies;
+    for (Creature& zombie : state.zombies) {
+        zombie.update(dt);
+        handleZombieContacts(zombie, newZombies, dt);
+        zombie.update(dt);
+        collideWithTiles(zombie);
+    }
+    state.zombies.insert(state.zombies.end(), newZombies.begin(), newZombies.end());
+    for (Creature& human : state.humans) {
+        human.update(dt);
+        collideWithTiles(human);
+    }
+    for (Projectile& projectile : state.projectiles) {
+        projectile.update(dt);
+        collideWithTiles(projectile);
+        projectile.update(dt);
+    }
+}
+
+void World::handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
+    bool found = engageHumans(zombie, newZombies, dt);
+    if (!found) {
+        found = std::any_of(state.turrets.begin(), state.turrets.end(),
+                            [&](Turret& turret) { return engageBuilding(zombie, turret, dt); });
+    }
+    // Barricades are checked whatever came before, so they have the last word on the target.
+    const bool foundBarricade =
+        std::any_of(state.barricades.begin(), state.barricades.end(),
+                    [&](Barricade& barricade) { return engageBuilding(zombie, barricade, dt); });
+    if (!found && !foundBarricade) {
+        zombie.state = Wander;
+    }
+}
+
+bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
+    // A human infected earlier in this step is already a zombie-to-be: passing it over keeps a
+    // second zombie from infecting it again and making two zombies out of one human.
+    const auto human =
+        std::find_if(state.humans.begin(), state.humans.end(), [&](const Creature& h) {
+            return !h.isDead() &&
+                   squaredDistance(h.position, zombie.position) < kEngagementRangeSquared;
+        });
+    if (human == state.humans.end()) {
+        return false;
+    }
+    if (squaredDistance(human->position, zombie.position) < kInfectionRangeSquared) {
+        // The bite is never delayed; the cooldown only spaces out its sound.
+        if (zombie.attackCooldown < dt) {
+            zombie.attackCooldown = sf::Time::Zero;
+            playSound("zombie-attack.wav");
+            zombie.attackCooldown = strikeInterval();
+        } else {
+            zombie.attackCooldown -= dt;
+        }
+        renderer->burst(kHumanBitten, human->position.x, human->position.y);
+        newZombies.emplace_back(Creature::FromInfectedHuman{}, *human);
+        human->health = 0;
+    }
+    if (zombie.state == Avoid && zombie.avoidTimer > sf::Time::Zero) {
+        return true;
+    }
+    zombie.state = Chase;
+    zombie.target = human->position;
+    return true;
+}
+
+bool World::engageBuilding(Creature& zombie, Entity& building, sf::Time dt) {
+    // A building destroyed earlier in this step is rubble until removal: striking it again
+    // would only repeat its destruction.
+    if (building.isDead()) {
+        return false;
+    }
+    const float distanceSquared = squaredDistance(building.position, zombie.position);
+    if (distanceSquared >= kEngagementRangeSquared) {
+        return false;
+    }
+    const float reach = zombie.getRadius() + building.getRadius();
+    if (reach * reach > distanceSquared) {
+        zombie.state = Attack;
+        strike(zombie, building, dt);
+        return true;
+    }
+    if (zombie.state == Avoid && zombie.avoidTimer > sf::Time::Zero) {
+        return true;
+    }
+    zombie.state = Chase;
+    zombie.target = building.position;
+    return true;
+}
+
+void World::strike(Creature& zombie, Entity& building, sf::Time dt) {
+    if (!(zombie.attackCooldown < dt)) {
+        zombie.attackCooldown -= dt;
+        return;
+    }
+    zombie.attackCooldown = sf::Time::Zero;
+    playSound("zombie-turret.wav");
+    zombie.attackCooldown = strikeInterval();
+    building.health -= 1;
+    renderer->burst(kBuildingStruck, zombie.position.x, zombie.position.y);
+    if (building.isDead()) {
+        playSound("turret-destroy.wav");
+    }
+}
+
+void World::collideWithTiles(Entity& entity) {
+    struct Neighbour {
+        std::int64_t columnOffset;
+        std::int64_t rowOffset;
+        float normalX;  // the wall's outward normal
+        float normalY;
+    };
+    static constexpr Neighbour kNeighbours[] = {
+        {-1, 0, 1.f, 0.f}, {1, 0, -1.f, 0.f}, {0, -1, 0.f, 1.f}, {0, 1, 0.f, -1.f}};
+
+    const std::int64_t column = cellIndex(entity.position.x);
+    const std::int64_t row = cellIndex(entity.position.y);
+    const sf::FloatRect box = entity.getBoundingBox();
+    const float tile = static_cast<float>(kTileSize);
+    bool hitWall = false;
+    for (const Neighbour& neighbour : kNeighbours) {
+        const std::int64_t c = column + neighbour.columnOffset;
+        const std::int64_t r = row + neighbour.rowOffset;
+        // Cells off the grid, on either side, count as walls.
+        const bool outside = c < 0 || r < 0;
+        const bool wall = outside || state.tileMap.at(static_cast<std::uint32_t>(c),
+                                                      static_cast<std::uint32_t>(r)) == Block;
+        const sf::FloatRect cell(static_cast<float>(c) * tile, static_cast<float>(r) * tile, tile,
+                                 tile);
+        if (wall && cell.intersects(box)) {
+            entity.bounce({neighbour.normalX, neighbour.normalY});
+            hitWall = true;
+        }
+    }
+    if (hitWall) {
+        entity.onCollision(Block);
+    }
+}
+
+void World::updateTurrets(sf::Time dt) {
+    for (Turret& turret : state.turrets) {
+        updateTurret(turret, dt);
+    }
+}
+
+void World::updateTurret(Turret& turret, sf::Time dt) {
+    if (!(turret.cooldown < dt)) {
+        turret.cooldown -= dt;
+        return;
+    }
+    turret.cooldown = sf::Time::Zero;
+    const Creature* const target = nearestZombie(turret.position, kTurretRange);
+    if (target == nullptr) {
+        return;
+    }
+    playSound("turret-shoot.wav");
+    turret.cooldown = turretReload();
+    const sf::Vector2f offset = target->position - turret.position;
+    // A zombie right on the turret's centre gives no direction, so the aim stays as it was.
+    if (offset.x != 0.f || offset.y != 0.f) {
+        turret.rotation = tk::polarAngle(offset);
+    }
+    spawnProjectile(turret);
+}
+
+Creature* World::nearestZombie(sf::Vector2f from, float range) {
+    Creature* nearest = nullptr;
+    float best = range;
+    for (Creature& zombie : state.zombies) {
+        const float distance = std::sqrt(squaredDistance(zombie.position, from));
+        if (best > distance) {
+            best = distance;
+            nearest = &zombie;
+        }
+    }
+    return nearest;
+}
+
+void World::updateMines() {
+    for (Mine& mine : state.mines) {
+        // Dead zombies still count: a second mine may go off on a zombie the first one killed.
+        Creature* const target = nearestZombie(mine.position, kMineRange);
+        if (target == nullptr) {
+            continue;
+        }
+        playSound("mine-destroy.wav");
+        target->health = 0;
+        mine.health = 0;
+        renderer->burst(kZombieKilled, target->position.x, target->position.y);
+        renderer->burst(kMineExploded, mine.position.x, mine.position.y);
+    }
+}
+
+void World::updateProjectiles() {
+    for (Projectile& projectile : state.projectiles) {
+        for (Creature& zombie : state.zombies) {
+            if (projectile.isDead()) {
+                break;
+            }
+            if (zombie.isDead()) {
+                continue;
+            }
+            const float reach = projectile.getRadius() + zombie.getRadius();
+            if (squaredDistance(projectile.position, zombie.position) < reach * reach) {
+                playSound("zombie-hit.wav");
+                zombie.health -= 1;
+                projectile.health = 0;
+                if (zombie.isDead()) {
+                    renderer->burst(kZombieKilled, zombie.position.x, zombie.position.y);
+                }
+            }
+        }
+    }
+}
+
+void World::removeDead() {
+    eraseDead(state.zombies);
+    eraseDead(state.humans);
+    eraseDead(state.turrets);
+    eraseDead(state.barricades);
+    eraseDead(state.mines);
+    for (Projectile& projectile : state.projectiles) {
+        if (projectile.isDead()) {
+            projectile.emitterConnection.disconnect();
+        }
+    }
+    state.projectiles.remove_if([](const Projectile& projectile) { return projectile.isDead(); });
+    soundPlayer->purgeStopped();
+}
+
+void World::draw() {
+    renderer->drawTileMap(state.tileMap);
+    for (const Turret& turret : state.turrets) {
+        renderer->drawSprite(turret, "turret.png");
+    }
+    for (const Barricade& barricade : state.barricades) {
+        renderer->drawSprite(barricade, "barricade.png");
+    }
+    for (const auto* creatures : {&state.zombies, &state.humans}) {
+        for (const Creature& creature : *creatures) {
+            renderer->drawSprite(creature, creature.isZombie ? "zombie.png" : "human.png");
+        }
+    }
+    for (const Mine& mine : state.mines) {
+        renderer->drawSprite(mine, "mine.png");
+    }
+    for (const Projectile& projectile : state.projectiles) {
+        renderer->drawSprite(projectile, "projectile.png");
+    }
+    const float width = static_cast<float>(renderer->windowSize().x);
+    renderer->drawGold(goldAmount, {width - 100.f, 10.f});
+    renderer->drawParticles();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <SFML/System/Time.hpp>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "world/SoundCues.hpp"
+#include "world/WorldRenderer.hpp"
+#include "world/WorldState.hpp"
+
+// The simulation: owns the grid and every entity, runs the per-step phases in the order the
+// game calls them, holds the player's gold and reaches drawing and sound through two services.
+class World {
+public:
+    static constexpr std::uint32_t kStartingGold = 80;
+
+    // Reads "TileMap.txt" from the working directory.
+    World(WorldRenderer& renderer, SoundCues& soundPlayer);
+    // Starts from a level already read, for tests and tools.
+    World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level);
+
+    const WorldState& getState() const { return state; }
+    // Puts a stored state in place of the current one, as a time jump does.
+    void replaceState(const WorldState& replacement);
+
+    std::uint32_t gold() const { return goldAmount; }
+    void addGold(std::uint32_t amount);
+    bool trySpend(std::uint32_t cost);
+
+    bool isSilent() const { return silent; }
+    void setSilent(bool isSilent) { silent = isSilent; }
+
+    // Builds what a code stands for on a cell, leaving the cell as floor or wall.
+    void placeObject(std::uint32_t column, std::uint32_t row, std::int32_t code);
+
+    // The phases of one step, called in this order.
+    void updateCreatures(sf::Time dt);
+    void updateTurrets(sf::Time dt);
+    void updateMines();
+    void updateProjectiles();
+    void removeDead();
+
+    void draw();
+    void playSound(const std::string& name);
+
+private:
+    void spawnObjects();
+    void spawnCreature(bool isZombie, std::uint32_t column, std::uint32_t row);
+    void spawnTurret(std::uint32_t column, std::uint32_t row);
+    void spawnBarricade(std::uint32_t column, std::uint32_t row);
+    void spawnMine(std::uint32_t column, std::uint32_t row);
+    void spawnProjectile(const Turret& turret);
+
+    void handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
+    bool engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
+    bool engageBuilding(Creature& zombie, Entity& building, sf::Time dt);
+    void collideWithTiles(Entity& entity);
+
+    // Counts the turret's reload down, or aims and fires once it is ready and a zombie is near.
+    void updateTurret(Turret& turret, sf::Time dt);
+    // The nearest zombie closer than the range, the earlier one on equal distances.
+    Creature* nearestZombie(sf::Vector2f from, float range);
+    // One blow on a touched building, when the zombie's cooldown allows it.
+    void strike(Creature& zombie, Entity& building, sf::Time dt);
+
+    WorldRenderer* renderer;
+    WorldState state;
+    SoundCues* soundPlayer;
+    bool silent = false;
+    std::uint32_t goldAmount = kStartingGold;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/Session.hpp"
+#include "support/Levels.hpp"
+#include "support/RecordingHudRenderer.hpp"
+#include "support/RecordingRenderer.hpp"
+#include "support/RecordingSounds.hpp"
+#include "toolkit/ParticleSystem.hpp"
+#include "ui/Hud.hpp"
+#include "world/History.hpp"
+#include "world/ObjectCode.hpp"
+#include "world/World.hpp"
+
+// The Application's parts without its window: the same World, History, Hud and rules of play,
+// wired to recorders, so commands and long games can be driven from a test.
+struct TestSession {
+    explicit TestSession(const TileMap& level = levels::arena())
+        : world(renderer, sounds, level),
+          history([this](TimePoint target) { session().fastForward(target); }),
+          hud(hudRenderer) {
+        hud.addBuildEntry(BuildTurret, 0);
+        hud.addBuildEntry(BuildBarricade, 1);
+        hud.addBuildEntry(BuildMine, 2);
+    }
+    TestSession(const TestSession&) = delete;
+    TestSession& operator=(const TestSession&) = delete;
+
+    Session session() {
+        return Session({world, history, hud, particles, stepCount, selectedBuilding, state});
+    }
+
+    Session::ClickOutcome click(float x, float y) { return session().click({x, y}); }
+
+    // Leaves the title screen and plays until the given time point has been recorded.
+    void playUntil(TimePoint timePoint) {
+        if (state == GameState::Title) {
+            click(0.f, 0.f);
+        }
+        while (history.currentTimePoint() < timePoint && state == GameState::Playing) {
+            session().dispatch();
+        }
+    }
+
+    // Centre of the timeline button of a time point, if the bar shows it.
+    sf::Vector2f buttonOf(TimePoint timePoint) const {
+        for (const TimelineButton& button : hud.getTimelineButtons()) {
+            if (button.summary.timePoint == timePoint) {
+                return {button.bounds.left + 10.f, button.bounds.top + 20.f};
+            }
+        }
+        return {-1.f, -1.f};
+    }
+
+    RecordingRenderer renderer;
+    RecordingSounds sounds;
+    World world;
+    History history;
+    RecordingHudRenderer hudRenderer;
+    Hud hud;
+    tk::ParticleSystem particles;
+    std::uint32_t stepCount = 0;
+    std::int32_t selectedBuilding = NoObject;
+    GameState state = GameState::Title;
+};
