@@ -1,0 +1,53 @@
+// zembrook-assets: paints and synthesises every asset of the game into a folder, so that the
+// repository holds the recipes and never a binary file.
+
+#include <iostream>
+#include <string>
+
+#include "AssetWriter.hpp"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: zembrook-assets OUTPUT_FOLDER [--contact-sheet FILE.png]\n"
+                 "       zembrook-assets --contact-sheet FILE.png\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string output;
+    std::string sheet;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--contact-sheet") {
+            if (i + 1 >= argc) {
+                return usage();
+            }
+            sheet = argv[++i];
+        } else if (!argument.empty() && argument[0] != '-' && output.empty()) {
+            output = argument;
+        } else {
+            return usage();
+        }
+    }
+    if (output.empty() && sheet.empty()) {
+        return usage();
+    }
+    if (!output.empty()) {
+        assetgen::AssetWriter writer(output);
+        if (!writer.writeAll()) {
+            std::cerr << "zembrook-assets: " << writer.error() << '\n';
+            return 1;
+        }
+    }
+    if (!sheet.empty()) {
+        assetgen::AssetWriter writer(output);
+        if (!writer.writeContactSheet(sheet)) {
+            std::cerr << "zembrook-assets: " << writer.error() << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
