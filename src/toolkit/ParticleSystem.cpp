@@ -1,0 +1,109 @@
+#include "toolkit/ParticleSystem.hpp"
+
+#include <SFML/Graphics/Transform.hpp>
+
+namespace tk {
+
+void ParticleSystem::setTexture(const sf::Texture& particleTexture) {
+    texture = &particleTexture;
+}
+
+Connection ParticleSystem::addEmitter(Emitter emitter, sf::Time timeUntilRemoval) {
+    if (!emitter) {
+        return Connection();
+    }
+    return emitters.add({std::move(emitter), timeUntilRemoval, timeUntilRemoval != sf::Time::Zero});
+}
+
+Connection ParticleSystem::addAffector(Affector affector, sf::Time timeUntilRemoval) {
+    if (!affector) {
+        return Connection();
+    }
+    return affectors.add(
+        {std::move(affector), timeUntilRemoval, timeUntilRemoval != sf::Time::Zero});
+}
+
+void ParticleSystem::update(sf::Time dt) {
+    // An expiring emitter still emits in its last update.
+    emitters.forEach([this, dt](Timed<Emitter>& entry) { entry.function(*this, dt); });
+    countDown(emitters, dt);
+    updateParticles(dt);
+    countDown(affectors, dt);
+}
+
+std::size_t ParticleSystem::particleCount() const {
+    return particles.size();
+}
+
+std::size_t ParticleSystem::emitterCount() const {
+    return emitters.size();
+}
+
+std::size_t ParticleSystem::affectorCount() const {
+    return affectors.size();
+}
+
+const std::vector<Particle>& ParticleSystem::livingParticles() const {
+    return particles;
+}
+
+void ParticleSystem::emitParticle(const Particle& particle) {
+    particles.push_back(particle);
+}
+
+void ParticleSystem::updateParticles(sf::Time dt) {
+    // Compacts the survivors in place, keeping their order.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < particles.size(); ++i) {
+        if (ageAndAffect(particles[i], dt)) {
+            if (kept != i) {
+                particles[kept] = particles[i];
+            }
+            ++kept;
+        }
+    }
+    particles.erase(particles.begin() + static_cast<std::ptrdiff_t>(kept), particles.end());
+}
+
+// Returns false when the particle's life is over; only survivors move and are affected.
+bool ParticleSystem::ageAndAffect(Particle& particle, sf::Time dt) {
+    particle.passedLifetime += dt;
+    if (particle.passedLifetime >= particle.totalLifetime) {
+        return false;
+    }
+    const float seconds = dt.asSeconds();
+    particle.position += particle.velocity * seconds;
+    particle.rotation += particle.rotationSpeed * seconds;
+    affectors.forEach([&particle, dt](Timed<Affector>& entry) { entry.function(particle, dt); });
+    return true;
+}
+
+void ParticleSystem::draw(sf::RenderTarget& target, sf::RenderStates states) const {
+    if (particles.empty()) {
+        return;
+    }
+    states.texture = texture;
+    target.draw(buildVertices(), states);
+}
+
+sf::VertexArray ParticleSystem::buildVertices() const {
+    // Without a texture each particle is a plain square of one pixel before scaling.
+    const sf::Vector2f size = texture ? sf::Vector2f(texture->getSize()) : sf::Vector2f(1.f, 1.f);
+    const sf::Vector2f half = size / 2.f;
+    const sf::Vector2f corners[4] = {
+        {-half.x, -half.y}, {half.x, -half.y}, {half.x, half.y}, {-half.x, half.y}};
+    const sf::Vector2f texCoords[4] = {{0.f, 0.f}, {size.x, 0.f}, {size.x, size.y}, {0.f, size.y}};
+
+    sf::VertexArray vertices(sf::Quads);
+    for (const Particle& particle : particles) {
+        sf::Transform transform;
+        transform.translate(particle.position).rotate(particle.rotation).scale(particle.scale);
+        for (int corner = 0; corner < 4; ++corner) {
+            vertices.append(sf::Vertex(transform.transformPoint(corners[corner]), particle.color,
+                                       texture ? texCoords[corner] : sf::Vector2f()));
+        }
+    }
+    return vertices;
+}
+
+}  // namespace tk
