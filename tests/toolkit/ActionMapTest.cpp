@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Display.hpp"
 #include "toolkit/ActionMap.hpp"
 
 namespace {
@@ -63,9 +64,10 @@ TEST_F(ActionMapTest, CallbackMayClearTheBufferWhileItsOwnEventIsBeingDelivered)
 }
 
 TEST_F(ActionMapTest, UpdateForgetsTheEventsOfThePreviousStep) {
-    if (std::getenv("DISPLAY") == nullptr) {
+    if (!hasDisplay()) {
         GTEST_SKIP() << "needs an X display for a window";
     }
+    const GraphicsLeakGuard driverAllocations;
     sf::Window window(sf::VideoMode(40, 30), "action map test", sf::Style::None);
     actions.pushEvent(escape());
     ASSERT_TRUE(actions.isActive("quit"));
