@@ -13,6 +13,7 @@
 #include "ui/Renderer.hpp"
 #include "ui/SoundPlayer.hpp"
 #include "world/History.hpp"
+#include "world/ObjectCode.hpp"
 #include "world/World.hpp"
 
 // The root of the game: it owns every part, runs the fixed-step loop and turns input into
