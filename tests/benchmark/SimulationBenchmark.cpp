@@ -3,8 +3,8 @@
 #include <memory>
 #include <sstream>
 
-#include "benchmark/ParticleRenderer.hpp"
 #include "support/Levels.hpp"
+#include "support/ParticleRenderer.hpp"
 #include "toolkit/Random.hpp"
 #include "world/Timing.hpp"
 #include "world/World.hpp"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "entities/Projectile.hpp"
+#include "toolkit/ParticleSystem.hpp"
 #include "world/WorldRenderer.hpp"
 
 // Stands in for the game's drawing service: writes down every call, and keeps trails as
@@ -53,4 +54,6 @@ public:
     std::vector<Burst> bursts;
     std::list<Trail> trails;  // the trails still connected
     int trailsAttached = 0;
+    // Advanced by every step like the game's; the recorder itself adds nothing to it.
+    tk::ParticleSystem particles;
 };

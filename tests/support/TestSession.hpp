@@ -5,16 +5,18 @@
 #include "support/RecordingHudRenderer.hpp"
 #include "support/RecordingRenderer.hpp"
 #include "support/RecordingSounds.hpp"
-#include "toolkit/ParticleSystem.hpp"
 #include "ui/Hud.hpp"
 #include "world/History.hpp"
 #include "world/ObjectCode.hpp"
 #include "world/World.hpp"
 
 // The Application's parts without its window: the same World, History, Hud and rules of play,
-// wired to recorders, so commands and long games can be driven from a test.
-struct TestSession {
-    explicit TestSession(const TileMap& level = levels::arena())
+// wired to recorders, so commands and long games can be driven from a test. The renderer is
+// either the recorder, which notes bursts and trails, or one that makes real particles; either
+// owns the particle system that the step advances, as the game's Renderer does.
+template <typename Renderer>
+struct BasicTestSession {
+    explicit BasicTestSession(const TileMap& level = levels::arena())
         : world(renderer, sounds, level),
           history([this](TimePoint target) { session().fastForward(target); }),
           hud(hudRenderer) {
@@ -22,11 +24,12 @@ struct TestSession {
         hud.addBuildEntry(BuildBarricade, 1);
         hud.addBuildEntry(BuildMine, 2);
     }
-    TestSession(const TestSession&) = delete;
-    TestSession& operator=(const TestSession&) = delete;
+    BasicTestSession(const BasicTestSession&) = delete;
+    BasicTestSession& operator=(const BasicTestSession&) = delete;
 
     Session session() {
-        return Session({world, history, hud, particles, stepCount, selectedBuilding, state});
+        return Session(
+            {world, history, hud, renderer.particles, stepCount, selectedBuilding, state});
     }
 
     Session::ClickOutcome click(float x, float y) { return session().click({x, y}); }
@@ -51,14 +54,15 @@ struct TestSession {
         return {-1.f, -1.f};
     }
 
-    RecordingRenderer renderer;
+    Renderer renderer;
     RecordingSounds sounds;
     World world;
     History history;
     RecordingHudRenderer hudRenderer;
     Hud hud;
-    tk::ParticleSystem particles;
     std::uint32_t stepCount = 0;
     std::int32_t selectedBuilding = NoObject;
     GameState state = GameState::Title;
 };
+
+using TestSession = BasicTestSession<RecordingRenderer>;
