@@ -37,11 +37,7 @@ void Session::dispatch() {
 
 void Session::step() {
     ++parts.stepCount;
-    parts.world.updateCreatures(TimePerFrame);
-    parts.world.updateTurrets(TimePerFrame);
-    parts.world.updateMines();
-    parts.world.updateProjectiles();
-    parts.world.removeDead();
+    parts.world.step(TimePerFrame);
     parts.particles.update(TimePerFrame);
     update();
 }

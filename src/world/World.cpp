@@ -383,6 +383,14 @@ void World::updateProjectiles() {
     }
 }
 
+void World::step(sf::Time dt) {
+    updateCreatures(dt);
+    updateTurrets(dt);
+    updateMines();
+    updateProjectiles();
+    removeDead();
+}
+
 void World::removeDead() {
     eraseDead(state.zombies);
     eraseDead(state.humans);

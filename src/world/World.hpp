@@ -40,6 +40,8 @@ public:
     void updateMines();
     void updateProjectiles();
     void removeDead();
+    // The five phases above in their order: one simulation step of the world.
+    void step(sf::Time dt);
 
     void draw();
     void playSound(const std::string& name);

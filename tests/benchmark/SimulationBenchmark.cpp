@@ -37,11 +37,7 @@ struct Simulation {
         world.setSilent(true);
     }
     void step() {
-        world.updateCreatures(TimePerFrame);
-        world.updateTurrets(TimePerFrame);
-        world.updateMines();
-        world.updateProjectiles();
-        world.removeDead();
+        world.step(TimePerFrame);
         renderer.particles.update(TimePerFrame);
     }
 

@@ -66,11 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkGrid(world.getState().tileMap);
     const std::size_t fromTheLevel = creatures(world.getState());
     for (int i = 0; i < kSteps; ++i) {
-        world.updateCreatures(TimePerFrame);
-        world.updateTurrets(TimePerFrame);
-        world.updateMines();
-        world.updateProjectiles();
-        world.removeDead();
+        world.step(TimePerFrame);
         renderer.particles.update(TimePerFrame);
         checkCreatures(world.getState(), fromTheLevel);
         sounds.played.clear();

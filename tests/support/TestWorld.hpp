@@ -24,11 +24,7 @@ struct TestWorld {
 
     // One step in the order the game runs it.
     void step() {
-        world.updateCreatures(TimePerFrame);
-        world.updateTurrets(TimePerFrame);
-        world.updateMines();
-        world.updateProjectiles();
-        world.removeDead();
+        world.step(TimePerFrame);
     }
     void steps(int count) {
         for (int i = 0; i < count; ++i) {
