@@ -59,15 +59,17 @@ void Application::run() {
 }
 
 void Application::bindActions() {
-    actions["quit"] = tk::Action(sf::Keyboard::Escape, tk::Action::PressOnce) ||
-                      tk::Action(sf::Event::Closed);
+    actions["quit"] =
+        tk::Action(sf::Keyboard::Escape, tk::Action::PressOnce) || tk::Action(sf::Event::Closed);
     actions["lclick"] = tk::Action(sf::Mouse::Left, tk::Action::PressOnce);
     actionCallbacks.connect("quit", [this](tk::ActionContext<ActionId>) { window.close(); });
     actionCallbacks.connect("lclick",
                             [this](tk::ActionContext<ActionId> context) { onClick(context); });
 }
 
-void Application::fastForward(TimePoint target) { session().fastForward(target); }
+void Application::fastForward(TimePoint target) {
+    session().fastForward(target);
+}
 
 void Application::onClick(tk::ActionContext<ActionId> context) {
     const sf::Event::MouseButtonEvent& button = context.event->mouseButton;

@@ -1,6 +1,5 @@
 #include "app/Session.hpp"
 
-
 #include "toolkit/ParticleSystem.hpp"
 #include "ui/Hud.hpp"
 #include "world/History.hpp"
@@ -115,8 +114,9 @@ void Session::jumpTo(TimePoint target) {
     const std::uint32_t spentNow = parts.world.getState().goldSpent;
     const std::uint32_t refund =
         distance < 0 && spentNow > destination->goldSpent ? spentNow - destination->goldSpent : 0;
-    const std::uint32_t cost = distance < 0 ? kJumpBackPrice * static_cast<std::uint32_t>(-distance)
-                                            : kJumpForwardPrice * static_cast<std::uint32_t>(distance);
+    const std::uint32_t cost = distance < 0
+                                   ? kJumpBackPrice * static_cast<std::uint32_t>(-distance)
+                                   : kJumpForwardPrice * static_cast<std::uint32_t>(distance);
     // The price is weighed against the gold before the refund is paid.
     if (!parts.world.trySpend(cost)) {
         return;

@@ -10,9 +10,13 @@ std::mt19937& randomEngine() {
     return engine;
 }
 
-void setRandomSeed(std::mt19937::result_type seed) { randomEngine().seed(seed); }
+void setRandomSeed(std::mt19937::result_type seed) {
+    randomEngine().seed(seed);
+}
 
-int random(int min, int max) { return std::uniform_int_distribution<int>(min, max)(randomEngine()); }
+int random(int min, int max) {
+    return std::uniform_int_distribution<int>(min, max)(randomEngine());
+}
 
 float random(float min, float max) {
     // uniform_real_distribution may round up to max for floats; redraw so the range stays open.

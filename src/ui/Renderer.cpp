@@ -54,9 +54,13 @@ Renderer::Renderer(sf::RenderWindow& window, tk::MultiResourceCache& resources)
     setupParticles();
 }
 
-sf::Texture& Renderer::getTexture(const std::string& name) { return ::getTexture(*resources, name); }
+sf::Texture& Renderer::getTexture(const std::string& name) {
+    return ::getTexture(*resources, name);
+}
 
-sf::Font& Renderer::getFont(const std::string& name) { return ::getFont(*resources, name); }
+sf::Font& Renderer::getFont(const std::string& name) {
+    return ::getFont(*resources, name);
+}
 
 sf::SoundBuffer& Renderer::getSoundBuffer(const std::string& name) {
     return ::getSoundBuffer(*resources, name);
@@ -104,9 +108,13 @@ void Renderer::drawGold(std::uint32_t gold, sf::Vector2f position) {
     lastGold = gold;
 }
 
-void Renderer::drawParticles() { window->draw(particles); }
+void Renderer::drawParticles() {
+    window->draw(particles);
+}
 
-sf::Vector2u Renderer::windowSize() const { return window->getSize(); }
+sf::Vector2u Renderer::windowSize() const {
+    return window->getSize();
+}
 
 void Renderer::drawTimelineButton(const TimelineButton& button) {
     sf::RectangleShape shape({button.bounds.width, button.bounds.height});
@@ -174,7 +182,9 @@ void Renderer::drawOverlay(sf::Color sheetColour, const std::string& word, sf::C
     window->draw(text);
 }
 
-void Renderer::burst(BurstKind kind, float x, float y) { addBurst(particles, kind, {x, y}); }
+void Renderer::burst(BurstKind kind, float x, float y) {
+    addBurst(particles, kind, {x, y});
+}
 
 void Renderer::attachTrail(Projectile& projectile) {
     projectile.emitterConnection = addTrail(particles, projectile);

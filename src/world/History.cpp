@@ -36,9 +36,9 @@ void History::record(WorldState state) {
 }
 
 const WorldState* History::find(TimePoint timePoint) const {
-    const auto match = std::find_if(entries.begin(), entries.end(), [timePoint](const WorldState& entry) {
-        return entry.timePoint == timePoint;
-    });
+    const auto match =
+        std::find_if(entries.begin(), entries.end(),
+                     [timePoint](const WorldState& entry) { return entry.timePoint == timePoint; });
     return match == entries.end() ? nullptr : &*match;
 }
 

@@ -1,7 +1,6 @@
-#include "app/FixedStep.hpp"
-
 #include <gtest/gtest.h>
 
+#include "app/FixedStep.hpp"
 #include "world/Timing.hpp"
 
 namespace {

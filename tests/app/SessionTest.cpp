@@ -1,14 +1,15 @@
-#include "app/Session.hpp"
-
 #include <gtest/gtest.h>
 
+#include "app/Session.hpp"
 #include "support/TestSession.hpp"
 #include "world/Timing.hpp"
 
 namespace {
 
 // Spends gold now so that later refunds have something to give back.
-void spend(TestSession& game, std::uint32_t amount) { ASSERT_TRUE(game.world.trySpend(amount)); }
+void spend(TestSession& game, std::uint32_t amount) {
+    ASSERT_TRUE(game.world.trySpend(amount));
+}
 
 // Brings the gold to an exact amount; the spending counts like any other.
 void setGold(TestSession& game, std::uint32_t amount) {
@@ -26,7 +27,9 @@ void clickButton(TestSession& game, TimePoint timePoint) {
 }
 
 // One human and one zombie on the same spot: the town is lost in the first step.
-TileMap doomedTown() { return levels::read("5\n1 1 1 1 1\n1 2 3 0 1\n1 0 0 0 1\n1 0 0 0 1\n1 1 1 1 1"); }
+TileMap doomedTown() {
+    return levels::read("5\n1 1 1 1 1\n1 2 3 0 1\n1 0 0 0 1\n1 0 0 0 1\n1 1 1 1 1");
+}
 
 }  // namespace
 

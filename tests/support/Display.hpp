@@ -8,7 +8,9 @@
 
 // Tests that open a window or a GL context need an X display; without one SFML aborts, so
 // such tests skip themselves instead.
-inline bool hasDisplay() { return std::getenv("DISPLAY") != nullptr; }
+inline bool hasDisplay() {
+    return std::getenv("DISPLAY") != nullptr;
+}
 
 // The software GL driver keeps allocations for the life of the process, out of our reach.
 // Tests that create a context hold one of these so LeakSanitizer judges only our own code.

@@ -23,9 +23,7 @@ struct TestWorld {
     }
 
     // One step in the order the game runs it.
-    void step() {
-        world.step(TimePerFrame);
-    }
+    void step() { world.step(TimePerFrame); }
     void steps(int count) {
         for (int i = 0; i < count; ++i) {
             step();

@@ -1,10 +1,9 @@
-#include "ui/Hud.hpp"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "support/RecordingHudRenderer.hpp"
+#include "ui/Hud.hpp"
 #include "world/ObjectCode.hpp"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "world/History.hpp"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "world/History.hpp"
 
 namespace {
 
