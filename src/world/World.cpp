@@ -190,16 +190,24 @@ void World::updateCreatures(sf::Time dt) {
 void World::handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
     bool found = engageHumans(zombie, newZombies, dt);
     if (!found) {
-        found = std::any_of(state.turrets.begin(), state.turrets.end(),
-                            [&](Turret& turret) { return engageBuilding(zombie, turret, dt); });
+        found = engageFirstBuilding(zombie, state.turrets, dt);
     }
     // Barricades are checked whatever came before, so they have the last word on the target.
-    const bool foundBarricade =
-        std::any_of(state.barricades.begin(), state.barricades.end(),
-                    [&](Barricade& barricade) { return engageBuilding(zombie, barricade, dt); });
+    const bool foundBarricade = engageFirstBuilding(zombie, state.barricades, dt);
     if (!found && !foundBarricade) {
         zombie.state = Wander;
     }
+}
+
+template <typename Buildings>
+bool World::engageFirstBuilding(Creature& zombie, Buildings& buildings, sf::Time dt) {
+    // Each engagement may strike, so the scan must stop at the first building that engages.
+    for (Entity& building : buildings) {
+        if (engageBuilding(zombie, building, dt)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
@@ -259,6 +267,7 @@ bool World::engageBuilding(Creature& zombie, Entity& building, sf::Time dt) {
 }
 
 void World::strike(Creature& zombie, Entity& building, sf::Time dt) {
+    // Ready only once less than one step is left, so the blows come every 61st step.
     if (!(zombie.attackCooldown < dt)) {
         zombie.attackCooldown -= dt;
         return;
@@ -314,6 +323,8 @@ void World::updateTurrets(sf::Time dt) {
 }
 
 void World::updateTurret(Turret& turret, sf::Time dt) {
+    // Ready only once less than one step is left: with a step of 16666 microseconds the reload
+    // of 454545 takes 27 steps to count down, so a turret in action fires every 28th step.
     if (!(turret.cooldown < dt)) {
         turret.cooldown -= dt;
         return;

@@ -57,6 +57,8 @@ private:
     void handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
     bool engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
     bool engageBuilding(Creature& zombie, Entity& building, sf::Time dt);
+    template <typename Buildings>
+    bool engageFirstBuilding(Creature& zombie, Buildings& buildings, sf::Time dt);
     void collideWithTiles(Entity& entity);
 
     // Counts the turret's reload down, or aims and fires once it is ready and a zombie is near.
