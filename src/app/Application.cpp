@@ -79,6 +79,7 @@ void Application::onClick(tk::ActionContext<ActionId> context) {
     }
 }
 
+// A Session holds only references to the members below, so making one per use costs nothing.
 Session Application::session() {
     return Session({world, history, hud, renderer.particles, stepCount, selectedBuilding, state});
 }

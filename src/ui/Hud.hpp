@@ -33,11 +33,14 @@ public:
     const std::vector<TimelineButton>& getTimelineButtons() const { return timelineButtons; }
     const std::vector<BuildEntry>& getBuildEntries() const { return buildEntries; }
 
+private:
+    HudRenderer* renderer;
+
+public:
     bool showTitle = false;
     bool showGameOver = false;
 
 private:
-    HudRenderer* renderer;
     std::vector<TimelineButton> timelineButtons;
     std::vector<BuildEntry> buildEntries;
 };

@@ -67,8 +67,8 @@ sf::SoundBuffer& Renderer::getSoundBuffer(const std::string& name) {
 }
 
 void Renderer::setupParticles() {
-    setupParticleFade(particles);
     particles.setTexture(getTexture("particle.png"));
+    setupParticleFade(particles);
 }
 
 void Renderer::drawTileMap(const TileMap& tileMap) {

@@ -44,14 +44,18 @@ public:
     void burst(BurstKind kind, float x, float y) override;
     void attachTrail(Projectile& projectile) override;
 
-    tk::ParticleSystem particles;
-
 private:
     void setupParticles();
     void drawOverlay(sf::Color sheetColour, const std::string& word, sf::Color wordColour);
 
     sf::RenderWindow* window;
     tk::MultiResourceCache* resources;
+
+public:
+    // Advanced once per simulation step by the rules of play, drawn last over the world.
+    tk::ParticleSystem particles;
+
+private:
     // The gold drawn last in this frame decides which prices the build menu shows as affordable.
     std::uint32_t lastGold = 0;
 };
