@@ -26,9 +26,16 @@ void clickButton(TestSession& game, TimePoint timePoint) {
     game.click(at.x, at.y);
 }
 
-// One human and one zombie on the same spot: the town is lost in the first step.
-TileMap doomedTown() {
+// One zombie and one human in a small room.
+TileMap smallRoom() {
     return levels::read("5\n1 1 1 1 1\n1 2 3 0 1\n1 0 0 0 1\n1 0 0 0 1\n1 1 1 1 1");
+}
+
+// Puts the human on the zombie, whatever their headings: the town is lost in the first step.
+void doom(TestSession& game) {
+    WorldState meeting = game.world.getState();
+    meeting.humans.front().position = meeting.zombies.front().position;
+    game.world.replaceState(meeting);
 }
 
 }  // namespace
@@ -203,7 +210,8 @@ TEST(SessionTest, WhereTheMapReachesUnderTheMenuAndTheBarTheyWin) {
 }
 
 TEST(SessionTest, AnOverrunTownEndsAtTheFirstSnapshotAndTheNextClickCloses) {
-    TestSession game(doomedTown());
+    TestSession game(smallRoom());
+    doom(game);
     game.playUntil(TimePoint{1});
     EXPECT_EQ(game.state, GameState::GameOver);
     EXPECT_EQ(game.stepCount, 180u);
@@ -221,9 +229,7 @@ TEST(SessionTest, AForwardJumpThatEndsTheGameStopsWhereTheGameEnded) {
     TestSession game(levels::read("5\n1 1 1 1 1\n1 2 0 1 1\n1 0 1 3 1\n1 0 1 1 1\n1 1 1 1 1"));
     game.playUntil(TimePoint{1});
     ASSERT_EQ(game.history.summaries().front().zombieRatio, 0.5f);
-    WorldState meeting = game.world.getState();
-    meeting.humans.front().position = meeting.zombies.front().position;
-    game.world.replaceState(meeting);
+    doom(game);
     game.playUntil(TimePoint{20});
     ASSERT_EQ(game.history.summaries()[1].zombieRatio, 1.f);
     ASSERT_EQ(game.state, GameState::Playing);

@@ -16,6 +16,8 @@ template <int Tag>
 int AnyFile<Tag>::loads = 0;
 
 TEST(MultiResourceCacheTest, TypesSharingAPathGetSeparateObjectsEachLoadedOnce) {
+    AnyFile<1>::loads = 0;
+    AnyFile<2>::loads = 0;
     tk::MultiResourceCache cache;
     AnyFile<1>& first = cache.acquire<AnyFile<1>>("same.png");
     EXPECT_FALSE(cache.isLoaded<AnyFile<2>>("same.png"));

@@ -20,7 +20,16 @@ struct FakeFile {
 std::set<std::string> FakeFile::present;
 std::map<std::string, int> FakeFile::attempts;
 
-TEST(ResourceCacheTest, SecondRequestForAPathSharesTheObjectAndLoadsNothing) {
+// The fake's files and counts are shared, so each test starts them afresh.
+class ResourceCacheTest : public testing::Test {
+protected:
+    void SetUp() override {
+        FakeFile::present.clear();
+        FakeFile::attempts.clear();
+    }
+};
+
+TEST_F(ResourceCacheTest, SecondRequestForAPathSharesTheObjectAndLoadsNothing) {
     FakeFile::present = {"a.png", "b.png"};
     tk::ResourceCache<FakeFile> cache;
     FakeFile& first = cache.acquire("a.png");
@@ -29,7 +38,7 @@ TEST(ResourceCacheTest, SecondRequestForAPathSharesTheObjectAndLoadsNothing) {
     EXPECT_EQ(FakeFile::attempts["a.png"], 1);
 }
 
-TEST(ResourceCacheTest, FailedLoadNamesTheKeyStoresNothingAndIsRetried) {
+TEST_F(ResourceCacheTest, FailedLoadNamesTheKeyStoresNothingAndIsRetried) {
     const std::string path = "assets/fonts/x.ttf";
     tk::ResourceCache<FakeFile> cache;
     try {
