@@ -374,10 +374,10 @@ void World::updateMines() {
 
 void World::updateProjectiles() {
     for (Projectile& projectile : state.projectiles) {
+        if (projectile.isDead()) {
+            continue;
+        }
         for (Creature& zombie : state.zombies) {
-            if (projectile.isDead()) {
-                break;
-            }
             if (zombie.isDead()) {
                 continue;
             }
@@ -389,6 +389,7 @@ void World::updateProjectiles() {
                 if (zombie.isDead()) {
                     renderer->burst(kZombieKilled, zombie.position.x, zombie.position.y);
                 }
+                break;  // a projectile is spent on the first zombie it reaches
             }
         }
     }
