@@ -64,23 +64,23 @@ void eraseDead(Sequence& entities) {
 
 World::World(WorldRenderer& renderer, SoundCues& soundPlayer)
     : renderer(&renderer), soundPlayer(&soundPlayer) {
-    state.tileMap.load("TileMap.txt");
+    tileMap.load("TileMap.txt");
     spawnObjects();
 }
 
 World::World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level)
     : renderer(&renderer), soundPlayer(&soundPlayer) {
-    state.tileMap = level;
+    tileMap = level;
     spawnObjects();
 }
 
 void World::replaceState(const WorldState& replacement) {
     // Trails read their projectile where it is stored, so none may outlive the list it reads.
-    for (Projectile& projectile : state.projectiles) {
+    for (Projectile& projectile : projectiles) {
         projectile.emitterConnection.disconnect();
     }
     state = replacement;
-    for (Projectile& projectile : state.projectiles) {
+    for (Projectile& projectile : projectiles) {
         renderer->attachTrail(projectile);
     }
 }
@@ -101,7 +101,6 @@ bool World::trySpend(std::uint32_t cost) {
 }
 
 void World::placeObject(std::uint32_t column, std::uint32_t row, std::int32_t code) {
-    TileMap& tileMap = state.tileMap;
     // A cell off the grid has nowhere to be written; building there would also leave an
     // entity outside every wall.
     if (column >= tileMap.size || row >= tileMap.size) {
@@ -131,34 +130,34 @@ void World::placeObject(std::uint32_t column, std::uint32_t row, std::int32_t co
 }
 
 void World::spawnObjects() {
-    const std::uint32_t size = state.tileMap.size;
+    const std::uint32_t size = tileMap.size;
     for (std::uint32_t row = 0; row < size; ++row) {
         for (std::uint32_t column = 0; column < size; ++column) {
-            placeObject(column, row, state.tileMap.at(column, row));
+            placeObject(column, row, tileMap.at(column, row));
         }
     }
 }
 
 void World::spawnCreature(bool isZombie, std::uint32_t column, std::uint32_t row) {
-    const Creature creature(state.tileMap.cellCentre(column, row), randomHeading(), isZombie);
-    (isZombie ? state.zombies : state.humans).push_back(creature);
+    const Creature creature(tileMap.cellCentre(column, row), randomHeading(), isZombie);
+    (isZombie ? zombies : humans).push_back(creature);
 }
 
 void World::spawnTurret(std::uint32_t column, std::uint32_t row) {
-    state.turrets.emplace_back(state.tileMap.cellCentre(column, row), randomHeading());
+    turrets.emplace_back(tileMap.cellCentre(column, row), randomHeading());
 }
 
 void World::spawnBarricade(std::uint32_t column, std::uint32_t row) {
-    state.barricades.emplace_back(state.tileMap.cellCentre(column, row));
+    barricades.emplace_back(tileMap.cellCentre(column, row));
 }
 
 void World::spawnMine(std::uint32_t column, std::uint32_t row) {
-    state.mines.emplace_back(state.tileMap.cellCentre(column, row));
+    mines.emplace_back(tileMap.cellCentre(column, row));
 }
 
 void World::spawnProjectile(const Turret& turret) {
-    state.projectiles.emplace_back(turret.position, turret.rotation);
-    renderer->attachTrail(state.projectiles.back());
+    projectiles.emplace_back(turret.position, turret.rotation);
+    renderer->attachTrail(projectiles.back());
 }
 
 void World::playSound(const std::string& name) {
@@ -169,18 +168,18 @@ void World::playSound(const std::string& name) {
 
 void World::updateCreatures(sf::Time dt) {
     std::vector<Creature> newZombies;
-    for (Creature& zombie : state.zombies) {
+    for (Creature& zombie : zombies) {
         zombie.update(dt);
         handleZombieContacts(zombie, newZombies, dt);
         zombie.update(dt);
         collideWithTiles(zombie);
     }
-    state.zombies.insert(state.zombies.end(), newZombies.begin(), newZombies.end());
-    for (Creature& human : state.humans) {
+    zombies.insert(zombies.end(), newZombies.begin(), newZombies.end());
+    for (Creature& human : humans) {
         human.update(dt);
         collideWithTiles(human);
     }
-    for (Projectile& projectile : state.projectiles) {
+    for (Projectile& projectile : projectiles) {
         projectile.update(dt);
         collideWithTiles(projectile);
         projectile.update(dt);
@@ -190,10 +189,10 @@ void World::updateCreatures(sf::Time dt) {
 void World::handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
     bool found = engageHumans(zombie, newZombies, dt);
     if (!found) {
-        found = engageFirstBuilding(zombie, state.turrets, dt);
+        found = engageFirstBuilding(zombie, turrets, dt);
     }
     // Barricades are checked whatever came before, so they have the last word on the target.
-    const bool foundBarricade = engageFirstBuilding(zombie, state.barricades, dt);
+    const bool foundBarricade = engageFirstBuilding(zombie, barricades, dt);
     if (!found && !foundBarricade) {
         zombie.state = Wander;
     }
@@ -213,12 +212,11 @@ bool World::engageFirstBuilding(Creature& zombie, Buildings& buildings, sf::Time
 bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
     // A human infected earlier in this step is already a zombie-to-be: passing it over keeps a
     // second zombie from infecting it again and making two zombies out of one human.
-    const auto human =
-        std::find_if(state.humans.begin(), state.humans.end(), [&](const Creature& h) {
-            return !h.isDead() &&
-                   squaredDistance(h.position, zombie.position) < kEngagementRangeSquared;
-        });
-    if (human == state.humans.end()) {
+    const auto human = std::find_if(humans.begin(), humans.end(), [&](const Creature& h) {
+        return !h.isDead() &&
+               squaredDistance(h.position, zombie.position) < kEngagementRangeSquared;
+    });
+    if (human == humans.end()) {
         return false;
     }
     if (squaredDistance(human->position, zombie.position) < kInfectionRangeSquared) {
@@ -302,8 +300,8 @@ void World::collideWithTiles(Entity& entity) {
         const std::int64_t r = row + neighbour.rowOffset;
         // Cells off the grid, on either side, count as walls.
         const bool outside = c < 0 || r < 0;
-        const bool wall = outside || state.tileMap.at(static_cast<std::uint32_t>(c),
-                                                      static_cast<std::uint32_t>(r)) == Block;
+        const bool wall = outside || tileMap.at(static_cast<std::uint32_t>(c),
+                                                static_cast<std::uint32_t>(r)) == Block;
         const sf::FloatRect cell(static_cast<float>(c) * tile, static_cast<float>(r) * tile, tile,
                                  tile);
         if (wall && cell.intersects(box)) {
@@ -317,7 +315,7 @@ void World::collideWithTiles(Entity& entity) {
 }
 
 void World::updateTurrets(sf::Time dt) {
-    for (Turret& turret : state.turrets) {
+    for (Turret& turret : turrets) {
         updateTurret(turret, dt);
     }
 }
@@ -347,7 +345,7 @@ void World::updateTurret(Turret& turret, sf::Time dt) {
 Creature* World::nearestZombie(sf::Vector2f from, float range) {
     Creature* nearest = nullptr;
     float best = range;
-    for (Creature& zombie : state.zombies) {
+    for (Creature& zombie : zombies) {
         const float distance = std::sqrt(squaredDistance(zombie.position, from));
         if (best > distance) {
             best = distance;
@@ -358,7 +356,7 @@ Creature* World::nearestZombie(sf::Vector2f from, float range) {
 }
 
 void World::updateMines() {
-    for (Mine& mine : state.mines) {
+    for (Mine& mine : mines) {
         // Dead zombies still count: a second mine may go off on a zombie the first one killed.
         Creature* const target = nearestZombie(mine.position, kMineRange);
         if (target == nullptr) {
@@ -373,11 +371,11 @@ void World::updateMines() {
 }
 
 void World::updateProjectiles() {
-    for (Projectile& projectile : state.projectiles) {
+    for (Projectile& projectile : projectiles) {
         if (projectile.isDead()) {
             continue;
         }
-        for (Creature& zombie : state.zombies) {
+        for (Creature& zombie : zombies) {
             if (zombie.isDead()) {
                 continue;
             }
@@ -404,37 +402,37 @@ void World::step(sf::Time dt) {
 }
 
 void World::removeDead() {
-    eraseDead(state.zombies);
-    eraseDead(state.humans);
-    eraseDead(state.turrets);
-    eraseDead(state.barricades);
-    eraseDead(state.mines);
-    for (Projectile& projectile : state.projectiles) {
+    eraseDead(zombies);
+    eraseDead(humans);
+    eraseDead(turrets);
+    eraseDead(barricades);
+    eraseDead(mines);
+    for (Projectile& projectile : projectiles) {
         if (projectile.isDead()) {
             projectile.emitterConnection.disconnect();
         }
     }
-    state.projectiles.remove_if([](const Projectile& projectile) { return projectile.isDead(); });
+    projectiles.remove_if([](const Projectile& projectile) { return projectile.isDead(); });
     soundPlayer->purgeStopped();
 }
 
 void World::draw() {
-    renderer->drawTileMap(state.tileMap);
-    for (const Turret& turret : state.turrets) {
+    renderer->drawTileMap(tileMap);
+    for (const Turret& turret : turrets) {
         renderer->drawSprite(turret, "turret.png");
     }
-    for (const Barricade& barricade : state.barricades) {
+    for (const Barricade& barricade : barricades) {
         renderer->drawSprite(barricade, "barricade.png");
     }
-    for (const auto* creatures : {&state.zombies, &state.humans}) {
+    for (const auto* creatures : {&zombies, &humans}) {
         for (const Creature& creature : *creatures) {
             renderer->drawSprite(creature, creature.isZombie ? "zombie.png" : "human.png");
         }
     }
-    for (const Mine& mine : state.mines) {
+    for (const Mine& mine : mines) {
         renderer->drawSprite(mine, "mine.png");
     }
-    for (const Projectile& projectile : state.projectiles) {
+    for (const Projectile& projectile : projectiles) {
         renderer->drawSprite(projectile, "projectile.png");
     }
     const float width = static_cast<float>(renderer->windowSize().x);

@@ -2,6 +2,7 @@
 
 #include <SFML/System/Time.hpp>
 #include <cstdint>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ public:
     World(WorldRenderer& renderer, SoundCues& soundPlayer);
     // Starts from a level already read, for tests and tools.
     World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level);
+    // A copy's views would still look into the original's state.
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
 
     const WorldState& getState() const { return state; }
     // Puts a stored state in place of the current one, as a time jump does.
@@ -70,6 +74,14 @@ private:
 
     WorldRenderer* renderer;
     WorldState state;
+    // Views into the state by the names the rules use; assigning a new state keeps them valid.
+    TileMap& tileMap = state.tileMap;
+    std::vector<Creature>& zombies = state.zombies;
+    std::vector<Creature>& humans = state.humans;
+    std::vector<Turret>& turrets = state.turrets;
+    std::vector<Barricade>& barricades = state.barricades;
+    std::vector<Mine>& mines = state.mines;
+    std::list<Projectile>& projectiles = state.projectiles;
     SoundCues* soundPlayer;
     bool silent = false;
     std::uint32_t goldAmount = kStartingGold;
