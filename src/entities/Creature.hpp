@@ -34,5 +34,6 @@ public:
     sf::Time avoidTimer;
 
 private:
-    void steerTowardsTarget(sf::Time dt);
+    // Turns towards the target, at most kTurnLimit degrees a second; v is the current velocity.
+    void steerTowardsTarget(sf::Vector2f v, sf::Time dt);
 };

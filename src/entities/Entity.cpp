@@ -15,7 +15,11 @@ sf::FloatRect Entity::getBoundingBox() const {
 void Entity::onCollision(std::int32_t) {}
 
 void Entity::update(sf::Time dt) {
-    position += velocity() * dt.asSeconds();
+    moveAlong(velocity(), dt);
+}
+
+void Entity::moveAlong(sf::Vector2f v, sf::Time dt) {
+    position += v * dt.asSeconds();
 }
 
 bool Entity::isDead() const {

@@ -41,4 +41,8 @@ public:
     std::int32_t health = 0;
     // Shared by every copy; the World cuts it just before it removes a dead entity.
     tk::Connection emitterConnection;
+
+protected:
+    // The movement of update, for kinds that already hold their velocity.
+    void moveAlong(sf::Vector2f v, sf::Time dt);
 };
