@@ -14,6 +14,7 @@ class SeedEachTest : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // The listener list owns what it is given and deletes it at exit.
     testing::UnitTest::GetInstance()->listeners().Append(new SeedEachTest);
     return RUN_ALL_TESTS();
 }
