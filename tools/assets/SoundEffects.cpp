@@ -20,6 +20,13 @@ SampleBuffer swept(SampleBuffer buffer, Kind kind, float fromHz, float toHz, flo
     return buffer;
 }
 
+// Swells and dips the loudness rate times a second between base - swing and base + swing.
+void tremolo(SampleBuffer& buffer, float base, float swing, float rate) {
+    for (std::size_t i = 0; i < buffer.size(); ++i) {
+        buffer[i] *= base + swing * std::sin(6.2831853f * rate * buffer.timeOf(i));
+    }
+}
+
 // A tiny burst of coloured noise: one grain of a crunch or one piece of falling debris.
 SampleBuffer grain(Noise& noise, float hz, float decay) {
     return filtered(Synth::noise(noise, decay * 6.f, {0.0005f, 0.f, decay}), Kind::BandPass, hz,
@@ -75,9 +82,7 @@ SampleBuffer SoundEffects::zombieHit() {
     // The squelch: narrow noise sliding down, wobbling like something wet.
     SampleBuffer squelch = swept(Synth::noise(noise, 0.22f, {0.012f, 0.02f, 0.05f}), Kind::BandPass,
                                  2200.f, 420.f, 5.f);
-    for (std::size_t i = 0; i < squelch.size(); ++i) {
-        squelch[i] *= 0.6f + 0.4f * std::sin(6.2831853f * 38.f * squelch.timeOf(i));
-    }
+    tremolo(squelch, 0.6f, 0.4f, 38.f);
     hit.mix(squelch, hit.indexOf(0.008f), 1.6f);
     return finish(hit);
 }
@@ -116,10 +121,7 @@ SampleBuffer SoundEffects::zombieAttack() {
         return (105.f - 40.f * t) * (1.f + 0.12f * jitter);
     };
     SampleBuffer buzz = Synth::tone(0.5f, Waveform::Saw, throat, {0.04f, 0.18f, 0.09f});
-    for (std::size_t i = 0; i < buzz.size(); ++i) {
-        // The rattle of a snarl.
-        buzz[i] *= 0.65f + 0.35f * std::sin(6.2831853f * 27.f * buzz.timeOf(i));
-    }
+    tremolo(buzz, 0.65f, 0.35f, 27.f);  // the rattle of a snarl
     SampleBuffer growl = filtered(buzz, Kind::BandPass, 620.f, 3.f);
     growl.mix(filtered(buzz, Kind::BandPass, 1350.f, 4.f), 0, 0.7f);
     growl.mix(filtered(buzz, Kind::LowPass, 300.f, 0.7f), 0, 0.4f);
