@@ -36,14 +36,14 @@ void TileMap::read(std::istream& input) {
     }
 }
 
-std::int32_t TileMap::at(std::uint32_t column, std::uint32_t row) const {
-    if (column >= size || row >= size) {
+std::int32_t TileMap::at(std::int64_t column, std::int64_t row) const {
+    if (column < 0 || row < 0 || column >= size || row >= size) {
         return Block;
     }
-    return cells[static_cast<std::size_t>(row) * size + column];
+    return cells[static_cast<std::size_t>(row) * size + static_cast<std::size_t>(column)];
 }
 
-sf::FloatRect TileMap::cellRect(std::uint32_t column, std::uint32_t row) const {
+sf::FloatRect TileMap::cellRect(std::int64_t column, std::int64_t row) const {
     const float tile = static_cast<float>(kTileSize);
     return {static_cast<float>(column) * tile, static_cast<float>(row) * tile, tile, tile};
 }

@@ -14,7 +14,7 @@ constexpr int kTileSize = 30;
 class TileMap {
 public:
     // Larger levels are refused like an unreadable file. The window shows 34 columns, and a
-    // grid of 512 x 512 already takes 1 MB, copied into every one of the 49 stored snapshots.
+    // grid of 512 x 512 already takes 1 MB, copied into each of the up to 33 real snapshots.
     static constexpr std::int64_t kMaxSize = 512;
 
     // Makes a size x size grid of floor walled in by a ring of blocks.
@@ -24,9 +24,10 @@ public:
     // A side length followed by up to size x size cell codes, separated by any white space.
     void read(std::istream& input);
 
-    // Cells outside the grid read as walls, so nothing ever walks off into unread memory.
-    std::int32_t at(std::uint32_t column, std::uint32_t row) const;
-    sf::FloatRect cellRect(std::uint32_t column, std::uint32_t row) const;
+    // Cells outside the grid, on any side, read as walls, so nothing ever walks off into unread
+    // memory. Indices are signed because a creature's neighbours may lie left of or above it.
+    std::int32_t at(std::int64_t column, std::int64_t row) const;
+    sf::FloatRect cellRect(std::int64_t column, std::int64_t row) const;
     sf::Vector2f cellCentre(std::uint32_t column, std::uint32_t row) const;
 
     std::vector<std::int32_t> cells;  // row-major: (column, row) is cells[row * size + column]

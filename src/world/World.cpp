@@ -23,6 +23,23 @@ sf::Time strikeInterval() {
     return sf::seconds(1.f);
 }
 
+// Counts a cooldown down by one step, or reports it ready and clears it once less than one step
+// is left. With a step of 16666 microseconds a 1 s strike interval is ready again on the 61st
+// step, and the turret's 454545 microseconds on the 28th.
+bool readyWithin(sf::Time& cooldown, sf::Time dt) {
+    if (cooldown < dt) {
+        cooldown = sf::Time::Zero;
+        return true;
+    }
+    cooldown -= dt;
+    return false;
+}
+
+// Adds without wrapping round: past the top the total stays at the largest value.
+void addSaturating(std::uint32_t& total, std::uint32_t amount) {
+    total += std::min(amount, std::numeric_limits<std::uint32_t>::max() - total);
+}
+
 float squaredDistance(sf::Vector2f a, sf::Vector2f b) {
     const sf::Vector2f d = a - b;
     return d.x * d.x + d.y * d.y;
@@ -47,14 +64,20 @@ std::int64_t cellIndex(float coordinate) {
     return static_cast<std::int64_t>(cell);
 }
 
-// Removes the dead, cutting their particle emitters first, and keeps the survivors in order.
+// Cuts the particle emitters of the dead, which are about to be removed.
 template <typename Sequence>
-void eraseDead(Sequence& entities) {
+void disconnectDead(Sequence& entities) {
     for (auto& entity : entities) {
         if (entity.isDead()) {
             entity.emitterConnection.disconnect();
         }
     }
+}
+
+// Removes the dead, cutting their particle emitters first, and keeps the survivors in order.
+template <typename Sequence>
+void eraseDead(Sequence& entities) {
+    disconnectDead(entities);
     entities.erase(std::remove_if(entities.begin(), entities.end(),
                                   [](const Entity& entity) { return entity.isDead(); }),
                    entities.end());
@@ -86,8 +109,7 @@ void World::replaceState(const WorldState& replacement) {
 }
 
 void World::addGold(std::uint32_t amount) {
-    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - goldAmount;
-    goldAmount += std::min(amount, room);
+    addSaturating(goldAmount, amount);
 }
 
 bool World::trySpend(std::uint32_t cost) {
@@ -95,8 +117,7 @@ bool World::trySpend(std::uint32_t cost) {
         return false;
     }
     goldAmount -= cost;
-    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - state.goldSpent;
-    state.goldSpent += std::min(cost, room);
+    addSaturating(state.goldSpent, cost);
     return true;
 }
 
@@ -221,22 +242,15 @@ bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf
     }
     if (squaredDistance(human->position, zombie.position) < kInfectionRangeSquared) {
         // The bite is never delayed; the cooldown only spaces out its sound.
-        if (zombie.attackCooldown < dt) {
-            zombie.attackCooldown = sf::Time::Zero;
+        if (readyWithin(zombie.attackCooldown, dt)) {
             playSound("zombie-attack.wav");
             zombie.attackCooldown = strikeInterval();
-        } else {
-            zombie.attackCooldown -= dt;
         }
         renderer->burst(kHumanBitten, human->position.x, human->position.y);
         newZombies.emplace_back(Creature::FromInfectedHuman{}, *human);
         human->health = 0;
     }
-    if (zombie.state == Avoid && zombie.avoidTimer > sf::Time::Zero) {
-        return true;
-    }
-    zombie.state = Chase;
-    zombie.target = human->position;
+    chase(zombie, human->position);
     return true;
 }
 
@@ -256,21 +270,23 @@ bool World::engageBuilding(Creature& zombie, Entity& building, sf::Time dt) {
         strike(zombie, building, dt);
         return true;
     }
-    if (zombie.state == Avoid && zombie.avoidTimer > sf::Time::Zero) {
-        return true;
-    }
-    zombie.state = Chase;
-    zombie.target = building.position;
+    chase(zombie, building.position);
     return true;
 }
 
-void World::strike(Creature& zombie, Entity& building, sf::Time dt) {
-    // Ready only once less than one step is left, so the blows come every 61st step.
-    if (!(zombie.attackCooldown < dt)) {
-        zombie.attackCooldown -= dt;
+void World::chase(Creature& zombie, sf::Vector2f target) {
+    // A zombie turned away by a wall keeps its course until the turn has run out.
+    if (zombie.state == Avoid && zombie.avoidTimer > sf::Time::Zero) {
         return;
     }
-    zombie.attackCooldown = sf::Time::Zero;
+    zombie.state = Chase;
+    zombie.target = target;
+}
+
+void World::strike(Creature& zombie, Entity& building, sf::Time dt) {
+    if (!readyWithin(zombie.attackCooldown, dt)) {
+        return;
+    }
     playSound("zombie-turret.wav");
     zombie.attackCooldown = strikeInterval();
     building.health -= 1;
@@ -293,18 +309,11 @@ void World::collideWithTiles(Entity& entity) {
     const std::int64_t column = cellIndex(entity.position.x);
     const std::int64_t row = cellIndex(entity.position.y);
     const sf::FloatRect box = entity.getBoundingBox();
-    const float tile = static_cast<float>(kTileSize);
     bool hitWall = false;
     for (const Neighbour& neighbour : kNeighbours) {
         const std::int64_t c = column + neighbour.columnOffset;
         const std::int64_t r = row + neighbour.rowOffset;
-        // Cells off the grid, on either side, count as walls.
-        const bool outside = c < 0 || r < 0;
-        const bool wall = outside || tileMap.at(static_cast<std::uint32_t>(c),
-                                                static_cast<std::uint32_t>(r)) == Block;
-        const sf::FloatRect cell(static_cast<float>(c) * tile, static_cast<float>(r) * tile, tile,
-                                 tile);
-        if (wall && cell.intersects(box)) {
+        if (tileMap.at(c, r) == Block && tileMap.cellRect(c, r).intersects(box)) {
             entity.bounce({neighbour.normalX, neighbour.normalY});
             hitWall = true;
         }
@@ -321,13 +330,10 @@ void World::updateTurrets(sf::Time dt) {
 }
 
 void World::updateTurret(Turret& turret, sf::Time dt) {
-    // Ready only once less than one step is left: with a step of 16666 microseconds the reload
-    // of 454545 takes 27 steps to count down, so a turret in action fires every 28th step.
-    if (!(turret.cooldown < dt)) {
-        turret.cooldown -= dt;
+    // A ready turret with nothing in range stays ready, with its cooldown at zero.
+    if (!readyWithin(turret.cooldown, dt)) {
         return;
     }
-    turret.cooldown = sf::Time::Zero;
     const Creature* const target = nearestZombie(turret.position, kTurretRange);
     if (target == nullptr) {
         return;
@@ -407,11 +413,8 @@ void World::removeDead() {
     eraseDead(turrets);
     eraseDead(barricades);
     eraseDead(mines);
-    for (Projectile& projectile : projectiles) {
-        if (projectile.isDead()) {
-            projectile.emitterConnection.disconnect();
-        }
-    }
+    // Not erased like the others: trails follow projectiles where they are stored.
+    disconnectDead(projectiles);
     projectiles.remove_if([](const Projectile& projectile) { return projectile.isDead(); });
     soundPlayer->purgeStopped();
 }

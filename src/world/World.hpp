@@ -69,6 +69,8 @@ private:
     void updateTurret(Turret& turret, sf::Time dt);
     // The nearest zombie closer than the range, the earlier one on equal distances.
     Creature* nearestZombie(sf::Vector2f from, float range);
+    // Sets the zombie after a target, unless a wall has it turned away.
+    void chase(Creature& zombie, sf::Vector2f target);
     // One blow on a touched building, when the zombie's cooldown allows it.
     void strike(Creature& zombie, Entity& building, sf::Time dt);
 
