@@ -11,7 +11,6 @@
 // whose kind decides its size, speed, wall reaction and death through virtual operations.
 class Entity {
 public:
-    Entity() = default;
     Entity(sf::Vector2f position, float rotation, std::int32_t health);
     virtual ~Entity() = default;
     Entity(const Entity&) = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <sstream>
@@ -36,6 +37,7 @@ public:
     static constexpr std::uint32_t kIncome = 20;
     static constexpr std::uint32_t kJumpBackPrice = 23;
     static constexpr std::uint32_t kJumpForwardPrice = 2;
+    static constexpr std::int32_t kMostBehind = 32;
     static constexpr std::size_t kMostEntries = 49;  // 32 behind, the present, 16 ahead
     static constexpr std::uint32_t kSaneGold = 10'000'000;
 
@@ -99,7 +101,7 @@ private:
         std::uint32_t goldSpent;
         std::int32_t present;
         std::int32_t selected;
-        std::size_t buildings[3];  // turrets, barricades, mines
+        std::array<std::size_t, 3> buildings;  // turrets, barricades, mines
         std::size_t sounds;
     };
 
@@ -196,6 +198,7 @@ private:
 
     void checkClick(const Observed& before, const Observed& after, const Expected& expected,
                     sf::Vector2f position) {
+        const bool failedBefore = !firstFailure.empty();
         if (expected.kind != ClickKind::Jump) {
             expect(after.stepCount == before.stepCount && after.present == before.present,
                    "a click that is no jump moved time");
@@ -222,21 +225,15 @@ private:
                 break;
             case ClickKind::Nothing:
                 expect(after.gold == before.gold && after.goldSpent == before.goldSpent &&
-                           after.selected == before.selected && sameBuildings(before, after),
+                           after.selected == before.selected && before.buildings == after.buildings,
                        "a click on nothing changed something");
                 break;
         }
-        if (!firstFailure.empty() && failedAt.empty()) {
+        if (!failedBefore && !firstFailure.empty()) {
             std::ostringstream text;
             text << " (click at " << position.x << ", " << position.y << ")";
-            failedAt = text.str();
-            firstFailure += failedAt;
+            firstFailure += text.str();
         }
-    }
-
-    static bool sameBuildings(const Observed& a, const Observed& b) {
-        return a.buildings[0] == b.buildings[0] && a.buildings[1] == b.buildings[1] &&
-               a.buildings[2] == b.buildings[2];
     }
 
     void checkBuilding(const Observed& before, const Observed& after, std::int32_t code) {
@@ -252,7 +249,7 @@ private:
             ++tally.buildingsRefused;
         }
         expect(after.gold == expected.gold && after.goldSpent == expected.goldSpent &&
-                   sameBuildings(after, expected),
+                   after.buildings == expected.buildings,
                "a building was not paid for and placed exactly once");
     }
 
@@ -289,9 +286,7 @@ private:
                "a jump back did not take its price and refund the abandoned spending");
         expect(after.goldSpent == expected.targetSpent,
                "a jump back did not bring back the spending of its time point");
-        expect(after.present == expected.target &&
-                   after.stepCount == StepsPerTimePoint * after.present + 1 &&
-                   game->world.getState().timePoint.index == expected.target,
+        expect(landedOn(after, expected.target),
                "a jump back did not land one step after its time point");
     }
 
@@ -312,7 +307,7 @@ private:
             ++tally.jumpsIntoGameOver;
             // Either it stopped at the snapshot step that ended the game, or the target's own
             // snapshot ended it and the jump landed there like any other.
-            const std::uint32_t landing = StepsPerTimePoint * expected.target + 1;
+            const std::uint32_t landing = landingStep(expected.target);
             const bool stoppedShort =
                 after.stepCount % StepsPerTimePoint == 0 && after.stepCount < landing;
             const bool endedOnTarget =
@@ -321,10 +316,18 @@ private:
                    "a fast-forward into the end did not stop at the step that ended it");
             return;
         }
-        expect(after.present == expected.target &&
-                   after.stepCount == StepsPerTimePoint * after.present + 1 &&
-                   game->world.getState().timePoint.index == expected.target,
+        expect(landedOn(after, expected.target),
                "a jump forward did not land one step after its time point");
+    }
+
+    // A jump lands one step after its time point, with that time point's world in place.
+    bool landedOn(const Observed& after, std::int32_t target) const {
+        return after.present == target && after.stepCount == landingStep(target) &&
+               game->world.getState().timePoint.index == target;
+    }
+
+    static std::uint32_t landingStep(std::int32_t target) {
+        return StepsPerTimePoint * static_cast<std::uint32_t>(target) + 1;
     }
 
     // What holds after every command, whatever it was.
@@ -343,7 +346,7 @@ private:
             const WorldState* present = game->history.find(TimePoint{now.present});
             expect(present != nullptr && present->tileMap.size != 0,
                    "the present is not a real snapshot");
-            expect(now.present - summaries.front().timePoint.index <= 32,
+            expect(now.present - summaries.front().timePoint.index <= kMostBehind,
                    "the history holds more than 32 time points behind the present");
         }
         expect(now.gold <= kSaneGold, "the gold ran away");
@@ -370,5 +373,4 @@ private:
     std::uint32_t levelSize;
     std::uint32_t trackedGold;  // the gold as the last command left it
     mutable std::string firstFailure;
-    std::string failedAt;
 };
