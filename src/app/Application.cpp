@@ -29,9 +29,7 @@ Application::Application()
       hud(renderer) {
     window.setKeyRepeatEnabled(false);
     window.setVerticalSyncEnabled(true);
-    hud.addBuildEntry(BuildTurret, 0);
-    hud.addBuildEntry(BuildBarricade, 1);
-    hud.addBuildEntry(BuildMine, 2);
+    Session::fillBuildMenu(hud);
     bindActions();
 }
 

@@ -20,6 +20,12 @@ std::uint32_t firstStepAfter(TimePoint timePoint) {
 
 }  // namespace
 
+void Session::fillBuildMenu(Hud& hud) {
+    hud.addBuildEntry(BuildTurret, 0);
+    hud.addBuildEntry(BuildBarricade, 1);
+    hud.addBuildEntry(BuildMine, 2);
+}
+
 void Session::dispatch() {
     switch (parts.state) {
         case GameState::Title:
@@ -109,8 +115,8 @@ void Session::jumpTo(TimePoint target) {
     if (destination == nullptr || distance == 0) {
         return;
     }
-    // Going back refunds what was spent in the abandoned stretch of time; a snapshot from a
-    // longer line of history can never make that negative.
+    // Going back refunds what was spent in the abandoned stretch of time. The refund is held
+    // at zero should the target's snapshot have spent more than the present has.
     const std::uint32_t spentNow = parts.world.getState().goldSpent;
     const std::uint32_t refund =
         distance < 0 && spentNow > destination->goldSpent ? spentNow - destination->goldSpent : 0;

@@ -32,14 +32,17 @@ public:
 
     explicit Session(Parts parts) : parts(parts) {}
 
+    // The game's build menu: turret, barricade and mine, from the top.
+    static void fillBuildMenu(Hud& hud);
+
     // One fixed-time iteration of the run loop, after the input callbacks.
     void dispatch();
-    void step();
     void fastForward(TimePoint target);
     ClickOutcome click(sf::Vector2f position);
     void jumpTo(TimePoint target);
 
 private:
+    void step();
     void update();
     void placeSelectedBuilding(sf::Vector2f position);
     void refreshTimeline();

@@ -9,18 +9,11 @@ void ParticleSystem::setTexture(const sf::Texture& particleTexture) {
 }
 
 Connection ParticleSystem::addEmitter(Emitter emitter, sf::Time timeUntilRemoval) {
-    if (!emitter) {
-        return Connection();
-    }
-    return emitters.add({std::move(emitter), timeUntilRemoval, timeUntilRemoval != sf::Time::Zero});
+    return addTimed(emitters, std::move(emitter), timeUntilRemoval);
 }
 
 Connection ParticleSystem::addAffector(Affector affector, sf::Time timeUntilRemoval) {
-    if (!affector) {
-        return Connection();
-    }
-    return affectors.add(
-        {std::move(affector), timeUntilRemoval, timeUntilRemoval != sf::Time::Zero});
+    return addTimed(affectors, std::move(affector), timeUntilRemoval);
 }
 
 void ParticleSystem::update(sf::Time dt) {
@@ -37,10 +30,6 @@ std::size_t ParticleSystem::particleCount() const {
 
 std::size_t ParticleSystem::emitterCount() const {
     return emitters.size();
-}
-
-std::size_t ParticleSystem::affectorCount() const {
-    return affectors.size();
 }
 
 const std::vector<Particle>& ParticleSystem::livingParticles() const {
@@ -99,8 +88,9 @@ sf::VertexArray ParticleSystem::buildVertices() const {
         sf::Transform transform;
         transform.translate(particle.position).rotate(particle.rotation).scale(particle.scale);
         for (int corner = 0; corner < 4; ++corner) {
+            // Without a texture SFML ignores the coordinates.
             vertices.append(sf::Vertex(transform.transformPoint(corners[corner]), particle.color,
-                                       texture ? texCoords[corner] : sf::Vector2f()));
+                                       texCoords[corner]));
         }
     }
     return vertices;

@@ -38,7 +38,6 @@ public:
 
     std::size_t particleCount() const;
     std::size_t emitterCount() const;
-    std::size_t affectorCount() const;
     const std::vector<Particle>& livingParticles() const;
 
     // One quad per particle in stored order, so newer particles lie on top.
@@ -57,6 +56,17 @@ private:
     void updateParticles(sf::Time dt);
     bool ageAndAffect(Particle& particle, sf::Time dt);
     sf::VertexArray buildVertices() const;
+
+    // An empty function is refused with a handle that is already disconnected.
+    template <typename Function>
+    static Connection addTimed(SlotList<Timed<Function>>& entries, Function function,
+                               sf::Time timeUntilRemoval) {
+        if (!function) {
+            return Connection();
+        }
+        const bool expires = timeUntilRemoval != sf::Time::Zero;
+        return entries.add({std::move(function), timeUntilRemoval, expires});
+    }
 
     // Counts every timed entry down by dt and removes those whose time is up.
     template <typename Function>

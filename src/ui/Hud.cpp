@@ -44,7 +44,9 @@ void Hud::addBuildEntry(std::int32_t code, std::int32_t index) {
     entry.bounds = {width - kEntryWidth - kMargin,
                     (kEntryHeight + kMargin) * static_cast<float>(index) + 200.f - kSmallMargin,
                     kEntryWidth, kEntryHeight};
-    entry.textureRect = {0, index * 50, 70, 50};
+    constexpr int kPictureWidth = static_cast<int>(kEntryWidth);
+    constexpr int kPictureHeight = static_cast<int>(kEntryHeight);
+    entry.textureRect = {0, index * kPictureHeight, kPictureWidth, kPictureHeight};
     buildEntries.push_back(entry);
 }
 

@@ -13,8 +13,6 @@ public:
     // Throws std::runtime_error when the file cannot be opened.
     void play(const std::string& name);
 
-    sf::SoundSource::Status status() const { return music.getStatus(); }
-
 private:
     sf::Music music;
 };

@@ -1,5 +1,7 @@
 #include "ui/ParticleEffects.hpp"
 
+#include <SFML/Graphics/Color.hpp>
+
 #include "entities/Projectile.hpp"
 #include "toolkit/Distributions.hpp"
 #include "toolkit/FadeAffector.hpp"
@@ -28,12 +30,6 @@ BurstMotion burstMotion(BurstKind kind) {
     }
 }
 
-}  // namespace
-
-void setupParticleFade(tk::ParticleSystem& particles) {
-    particles.addAffector(tk::FadeAffector(0.f, 0.8f));
-}
-
 sf::Color burstColour(BurstKind kind) {
     switch (kind) {
         case kTrailParticles:
@@ -49,6 +45,12 @@ sf::Color burstColour(BurstKind kind) {
         default:
             return sf::Color::White;
     }
+}
+
+}  // namespace
+
+void setupParticleFade(tk::ParticleSystem& particles) {
+    particles.addAffector(tk::FadeAffector(0.f, 0.8f));
 }
 
 void addBurst(tk::ParticleSystem& particles, BurstKind kind, sf::Vector2f position) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <SFML/Graphics/Color.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include "toolkit/Connection.hpp"
@@ -16,8 +15,6 @@ class Projectile;
 
 // Every particle fades out over the last 80 % of its one-second life.
 void setupParticleFade(tk::ParticleSystem& particles);
-
-sf::Color burstColour(BurstKind kind);
 
 // A tenth of a second of particles flying out of one point in every direction.
 void addBurst(tk::ParticleSystem& particles, BurstKind kind, sf::Vector2f position);

@@ -40,10 +40,13 @@ sf::Color buildTextColour(std::int32_t code) {
 
 // Green while the humans hold, yellow at an even split, red once the zombies have it all.
 sf::Color outbreakColour(float zombieRatio) {
-    tk::ColorGradient gradient;
-    gradient[0.f] = sf::Color(0, 150, 0, 255);
-    gradient[0.5f] = sf::Color(255, 255, 0, 255);
-    gradient[1.f] = sf::Color(255, 0, 0, 255);
+    static const tk::ColorGradient gradient = [] {
+        tk::ColorGradient stops;
+        stops[0.f] = sf::Color(0, 150, 0, 255);
+        stops[0.5f] = sf::Color(255, 255, 0, 255);
+        stops[1.f] = sf::Color(255, 0, 0, 255);
+        return stops;
+    }();
     return gradient.sampleColor(zombieRatio);
 }
 
@@ -80,8 +83,8 @@ void Renderer::drawTileMap(const TileMap& tileMap) {
                 continue;
             }
             tile.setTexture(getTexture(code == Floor ? "floor.png" : "block.png"), true);
-            tile.setPosition(static_cast<float>(column * kTileSize),
-                             static_cast<float>(row * kTileSize));
+            const sf::FloatRect cell = tileMap.cellRect(column, row);
+            tile.setPosition(cell.left, cell.top);
             window->draw(tile);
         }
     }

@@ -20,8 +20,6 @@ public:
     // Only from the front: a long sound still playing holds back the ones behind it.
     void purgeStopped() override;
 
-    std::size_t queuedSounds() const { return sounds.size(); }
-
 private:
     tk::MultiResourceCache* resources;
     std::deque<sf::Sound> sounds;

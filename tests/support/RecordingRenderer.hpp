@@ -24,9 +24,8 @@ public:
     };
 
     void drawTileMap(const TileMap&) override { layers.push_back("tiles"); }
-    void drawSprite(const Entity& entity, const std::string& imageName) override {
+    void drawSprite(const Entity&, const std::string& imageName) override {
         layers.push_back(imageName);
-        spritePositions.push_back(entity.position);
     }
     void drawGold(std::uint32_t gold, sf::Vector2f position) override {
         layers.push_back("gold");
@@ -47,7 +46,6 @@ public:
     }
 
     std::vector<std::string> layers;
-    std::vector<sf::Vector2f> spritePositions;
     std::uint32_t drawnGold = 0;
     sf::Vector2f goldPosition;
     sf::Vector2u size{1024, 768};

@@ -20,9 +20,7 @@ struct BasicTestSession {
         : world(renderer, sounds, level),
           history([this](TimePoint target) { session().fastForward(target); }),
           hud(hudRenderer) {
-        hud.addBuildEntry(BuildTurret, 0);
-        hud.addBuildEntry(BuildBarricade, 1);
-        hud.addBuildEntry(BuildMine, 2);
+        Session::fillBuildMenu(hud);
     }
     BasicTestSession(const BasicTestSession&) = delete;
     BasicTestSession& operator=(const BasicTestSession&) = delete;
