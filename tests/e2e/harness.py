@@ -6,7 +6,7 @@ happened. Input goes in through xdotool and the X protocol, pictures come back t
 `import -window`, and a small preloaded probe (FrameProbe.cpp) logs every frame the game shows
 and every input event it takes, so that "before" and "after" can be told frame by frame.
 
-Run a test file as:  python3 FILE CASE --stage DIR --source DIR [--probe LIB] [--artefacts DIR]
+Run a test file as:  python3 FILE CASE --stage DIR [--probe LIB] [--artefacts DIR]
 """
 
 import argparse
@@ -67,6 +67,29 @@ def note(text):
 def expect(condition, reason):
     if not condition:
         raise Failure(reason)
+
+
+def expect_report(game, message, timeout=15.0):
+    """The game ends with status 0 after reporting `message` as its exception."""
+    status = game.wait_exit(timeout)
+    text = game.stderr()
+    expect(status == 0, f"exit status {status}, expected 0; stderr ends {text[-300:]!r}")
+    wanted = f"\nEXCEPTION: {message}\n"
+    expect(text.endswith(wanted), f"stderr should end with {wanted!r} but ends {text[-300:]!r}")
+
+
+def expect_no_frame(game):
+    game.expect_probe_loaded()
+    shown = len(game.frames())
+    expect(shown == 0, f"{shown} frame(s) were shown before the failure")
+
+
+def expect_clean_exit(game, timeout=5.0):
+    """The game ends with status 0 and reports no exception."""
+    status = game.wait_exit(timeout)
+    text = game.stderr()
+    expect(status == 0, f"exit status {status}, expected 0")
+    expect("EXCEPTION" not in text, f"an exception was reported: {text[-300:]!r}")
 
 
 # ---------------------------------------------------------------------------------------------
@@ -326,7 +349,6 @@ class Game:
         self.probe, self.probe_points, self.audio_path = probe, list(probe_points), audio_path
         self.process = None
         self.window_id = None
-        self.started = None
         self.audio_started = None
         self.probe_log = os.path.join(workdir, "probe.log")
         self.stderr_path = os.path.join(workdir, "stderr.txt")
@@ -362,7 +384,6 @@ class Game:
                 [self.binary], cwd=self.workdir, env=self._environment(),
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=err,
                 preexec_fn=_die_with_parent)
-        self.started = time.monotonic()
         if self.audio_path:
             threading.Thread(target=self._watch_audio_file, daemon=True).start()
 
@@ -592,10 +613,10 @@ def recording_length(path):
 class Context:
     """What every case needs to know about the build it tests."""
 
-    def __init__(self, stage, source, probe, artefacts):
-        stage, source = os.path.abspath(stage), os.path.abspath(source)
+    def __init__(self, stage, probe, artefacts):
+        stage = os.path.abspath(stage)
         probe = os.path.abspath(probe) if probe else None
-        self.stage, self.source, self.probe, self.artefacts = stage, source, probe, artefacts
+        self.stage, self.probe, self.artefacts = stage, probe, artefacts
         self.binary = os.path.join(stage, "zembrook")
         staged = os.path.join(stage, "assets")
         complete = all(os.path.isfile(os.path.join(staged, item)) for item in ALL_ASSETS)
@@ -623,7 +644,6 @@ class Session:
         audio = os.path.join(self.workdir, "mix.wav") if record_audio else None
         self.game = Game(context.binary, self.workdir, None, context.probe, probe_points or [],
                          audio)
-        self.audio_path = audio
 
     def _write_level(self, text):
         if text is not None:
@@ -684,7 +704,6 @@ def run(cases):
     parser = argparse.ArgumentParser()
     parser.add_argument("case", choices=sorted(cases))
     parser.add_argument("--stage", required=True)
-    parser.add_argument("--source", required=True)
     parser.add_argument("--probe")
     parser.add_argument("--artefacts", help="folder that keeps the files of a failed case")
     options = parser.parse_args()
@@ -694,7 +713,7 @@ def run(cases):
 
     signal.signal(signal.SIGTERM, terminated)
     artefacts = os.path.join(options.artefacts, options.case) if options.artefacts else None
-    context = Context(options.stage, options.source, options.probe, artefacts)
+    context = Context(options.stage, options.probe, artefacts)
     begun = time.monotonic()
     source = "staged" if context.staged_assets else "test-made"
     try:

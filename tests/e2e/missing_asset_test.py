@@ -15,7 +15,7 @@ import time
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (ALL_ASSETS, MENU, X_BUTTON_PRESS, Session, cell_centre,  # noqa: E402
-                     centre_of, expect, level, main)
+                     centre_of, expect, expect_no_frame, expect_report, level, main)
 
 MUSIC = "music/music1.ogg"
 MUSIC_REPORT = "Music music1.ogg could not be loaded."
@@ -87,32 +87,18 @@ def report_of(item):
     return f'Failed to load resource "[FromFile] assets/{item}"'
 
 
-def expect_report(game, item, timeout=15.0):
-    status = game.wait_exit(timeout)
-    text = game.stderr()
-    wanted = f"\nEXCEPTION: {report_of(item)}\n"
-    expect(status == 0, f"exit status {status}, expected 0")
-    expect(text.endswith(wanted), f"stderr should end with {wanted!r} but ends {text[-300:]!r}")
-
-
-def expect_no_frame(game):
-    game.expect_probe_loaded()
-    shown = len(game.frames())
-    expect(shown == 0, f"{shown} frame(s) were shown before the failure")
-
-
 def before_any_frame(item, earlier, later):
     """item fails before any frame; `earlier` (if any) must fail before it, `later` after it."""
 
     def case(context):
         with Session(context, EVERYTHING, omit={item}) as game:
-            expect_report(game, item)
+            expect_report(game, report_of(item))
             expect_no_frame(game)
         for first, second in ((earlier, item), (item, later)):
             if first is None or second is None:
                 continue
             with Session(context, EVERYTHING, omit={first, second}) as game:
-                expect_report(game, first)
+                expect_report(game, report_of(first))
 
     return case
 
@@ -137,7 +123,7 @@ def after_clicks(item, level_text, clicks, least_delay=None, timeout=8.0):
             for point in clicks:
                 game.click(*point)
             game.wait_inputs_read(len(clicks), timeout=3)
-            expect_report(game, item, timeout)
+            expect_report(game, report_of(item), timeout)
             last_click = game.input_events(X_BUTTON_PRESS)[-1]
             frames = game.frames()
             after = len(frames) - last_click.frames

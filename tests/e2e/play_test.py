@@ -8,7 +8,8 @@ sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (BLACK, GAME_OVER_SHEET, MENU, PLACEHOLDER_FILL, PRICE_COLOURS,  # noqa: E402
                      TITLE_SHEET, UNAFFORDABLE, WHITE, X_BUTTON_PRESS, YELLOW, Session, blend,
-                     cell_centre, centre_of, expect, level, main, near, note, timeline_button)
+                     cell_centre, centre_of, expect, expect_clean_exit, level, main, near, note,
+                     timeline_button)
 
 # A walled room with nothing in it: no creature moves and no particle flies, so everything on
 # screen stays put unless the player changes it.
@@ -46,9 +47,7 @@ def click_read_time(game, number):
 
 def quit_cleanly(game):
     game.key("Escape")
-    status = game.wait_exit(5)
-    expect(status == 0, f"exit status {status} after Escape")
-    expect("EXCEPTION" not in game.stderr(), "an exception was reported: " + game.stderr()[-300:])
+    expect_clean_exit(game, 5)
 
 
 def expect_sheet_everywhere(shot, sheet, what):
@@ -240,9 +239,7 @@ def zombies_only_game_over(context):
                "the title word shows on the game-over screen")
 
         game.click(*BACKGROUND)
-        status = game.wait_exit(3)
-        expect(status == 0, f"exit status {status} after the game-over click")
-        expect("EXCEPTION" not in game.stderr(), "exception: " + game.stderr()[-300:])
+        expect_clean_exit(game, 3)
 
 
 def jump_back_removes_later_building(context):

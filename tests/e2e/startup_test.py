@@ -6,7 +6,8 @@ import sys
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (ALL_ASSETS, WINDOW_SIZE, X_BUTTON_PRESS, X_CLIENT_MESSAGE,  # noqa: E402
-                     X_KEY_PRESS, Session, expect, level, main)
+                     X_KEY_PRESS, Session, expect, expect_clean_exit, expect_no_frame,
+                     expect_report, level, main)
 
 ROOM = level("1111111",
              "1000001",
@@ -15,27 +16,6 @@ ROOM = level("1111111",
              "1040501",
              "1000601",
              "1111111")
-
-
-def expect_report(game, message):
-    status = game.wait_exit(15)
-    text = game.stderr()
-    expect(status == 0, f"exit status {status}, expected 0; stderr ends {text[-300:]!r}")
-    wanted = f"\nEXCEPTION: {message}\n"
-    expect(text.endswith(wanted), f"stderr should end with {wanted!r} but ends {text[-300:]!r}")
-
-
-def expect_no_frame(game):
-    game.expect_probe_loaded()
-    shown = len(game.frames())
-    expect(shown == 0, f"{shown} frame(s) were shown before the failure")
-
-
-def expect_clean_exit(game, timeout=5.0):
-    status = game.wait_exit(timeout)
-    text = game.stderr()
-    expect(status == 0, f"exit status {status}, expected 0")
-    expect("EXCEPTION" not in text, f"an exception was reported: {text[-300:]!r}")
 
 
 def expect_proper_window(game):
