@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Angles.hpp"
+
 namespace assetgen {
 
 Biquad::Biquad(Kind kind, float frequency, float q, unsigned sampleRate)
@@ -14,7 +16,7 @@ void Biquad::tune(float frequency, float q) {
     // Keep clear of the Nyquist frequency and of zero, where the formulas break down.
     const float nyquist = static_cast<float>(sampleRate) / 2.f;
     const float f = std::clamp(frequency, 10.f, 0.95f * nyquist);
-    const float w = 2.f * 3.14159265f * f / static_cast<float>(sampleRate);
+    const float w = kTwoPi * f / static_cast<float>(sampleRate);
     const float alpha = std::sin(w) / (2.f * std::max(q, 0.05f));
     const float cosine = std::cos(w);
     const float a0 = 1.f + alpha;

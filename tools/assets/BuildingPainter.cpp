@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "Angles.hpp"
 #include "Noise.hpp"
 
 namespace assetgen {
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 // Light from the upper left, the same for every building.
 Paint litFromTopLeft(Colour colour, float spread) {
@@ -18,7 +17,7 @@ Paint litFromTopLeft(Colour colour, float spread) {
 std::vector<sf::Vector2f> regularPolygon(int corners, float radius, float turnDegrees) {
     std::vector<sf::Vector2f> points;
     for (int i = 0; i < corners; ++i) {
-        const float angle = (turnDegrees + 360.f * static_cast<float>(i) / corners) * kPi / 180.f;
+        const float angle = radians(turnDegrees + 360.f * static_cast<float>(i) / corners);
         points.push_back({std::cos(angle) * radius, std::sin(angle) * radius});
     }
     return points;
@@ -26,9 +25,9 @@ std::vector<sf::Vector2f> regularPolygon(int corners, float radius, float turnDe
 
 // Planks get streaks along their length from a per-plank seed.
 Paint woodGrain(Colour colour, float degrees, std::uint32_t seed) {
-    const float radians = degrees * kPi / 180.f;
-    const float c = std::cos(radians);
-    const float s = std::sin(radians);
+    const float angle = radians(degrees);
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
     const float phase = Noise(seed).between(0.f, 6.f);
     return [=](sf::Vector2f p) {
         const float across = -p.x * s + p.y * c;
@@ -39,8 +38,7 @@ Paint woodGrain(Colour colour, float degrees, std::uint32_t seed) {
 }
 
 sf::Image paintCentred(unsigned size, void (*draw)(Canvas&), float scale = 1.f) {
-    Canvas canvas(size, size);
-    canvas.setFrame({size / 2.f, size / 2.f}, scale);
+    Canvas canvas = Canvas::centred(size, scale);
     draw(canvas);
     return canvas.toImage();
 }

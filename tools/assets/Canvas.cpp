@@ -12,6 +12,12 @@ Canvas::Canvas(unsigned width, unsigned height, unsigned supersampling)
       samples(static_cast<std::size_t>(width) * height * this->supersampling *
               this->supersampling) {}
 
+Canvas Canvas::centred(unsigned size, float scale) {
+    Canvas canvas(size, size);
+    canvas.setFrame({size / 2.f, size / 2.f}, scale);
+    return canvas;
+}
+
 void Canvas::setFrame(sf::Vector2f newOrigin, float newScale) {
     origin = newOrigin;
     scale = newScale;
@@ -55,9 +61,6 @@ sf::Image Canvas::toImage() const {
     image.create(pixelWidth, pixelHeight, sf::Color::Transparent);
     const unsigned columns = pixelWidth * supersampling;
     const float count = static_cast<float>(supersampling * supersampling);
-    const auto toByte = [](float value) {
-        return static_cast<sf::Uint8>(std::lround(std::clamp(value, 0.f, 1.f) * 255.f));
-    };
     for (unsigned y = 0; y < pixelHeight; ++y) {
         for (unsigned x = 0; x < pixelWidth; ++x) {
             Sample sum;

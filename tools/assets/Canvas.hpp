@@ -17,6 +17,8 @@ using Paint = std::function<Colour(sf::Vector2f)>;
 class Canvas {
 public:
     Canvas(unsigned width, unsigned height, unsigned supersampling = 4);
+    // A square canvas whose painter's origin is its centre: how every sprite is drawn.
+    static Canvas centred(unsigned size, float scale = 1.f);
 
     unsigned width() const { return pixelWidth; }
     unsigned height() const { return pixelHeight; }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <SFML/Config.hpp>
 #include <algorithm>
+#include <cmath>
 
 namespace assetgen {
 
@@ -28,6 +30,11 @@ inline Colour mix(const Colour& from, const Colour& to, float t) {
 inline Colour shade(const Colour& colour, float factor) {
     return {std::clamp(colour.r * factor, 0.f, 1.f), std::clamp(colour.g * factor, 0.f, 1.f),
             std::clamp(colour.b * factor, 0.f, 1.f), colour.a};
+}
+
+// A channel in [0, 1] as the nearest byte.
+inline sf::Uint8 toByte(float value) {
+    return static_cast<sf::Uint8>(std::lround(std::clamp(value, 0.f, 1.f) * 255.f));
 }
 
 inline Colour withAlpha(Colour colour, float alpha) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Angles.hpp"
 #include "Canvas.hpp"
 #include "Noise.hpp"
 
@@ -23,7 +24,7 @@ Paint frontLit(Colour colour, float spread) {
 Shape raggedOval(Noise& noise, sf::Vector2f radii, int corners, float tear) {
     std::vector<sf::Vector2f> points;
     for (int i = 0; i < corners; ++i) {
-        const float angle = 6.2831853f * static_cast<float>(i) / static_cast<float>(corners);
+        const float angle = kTwoPi * static_cast<float>(i) / static_cast<float>(corners);
         const float stretch = (i % 2 == 0) ? 1.f : 1.f - tear * noise.between(0.3f, 1.f);
         points.push_back(
             {std::cos(angle) * radii.x * stretch, std::sin(angle) * radii.y * stretch});
@@ -34,8 +35,7 @@ Shape raggedOval(Noise& noise, sf::Vector2f radii, int corners, float tear) {
 }  // namespace
 
 sf::Image CreaturePainter::human() {
-    Canvas canvas(kHumanSize, kHumanSize);
-    canvas.setFrame({kHumanSize / 2.f, kHumanSize / 2.f}, 1.f);
+    Canvas canvas = Canvas::centred(kHumanSize);
     dropShadow(canvas);
 
     const Shape shoulders = ellipse({-0.6f, 0.f}, {4.5f, 7.4f});
@@ -59,8 +59,7 @@ sf::Image CreaturePainter::human() {
 
 sf::Image CreaturePainter::zombie() {
     Noise noise(0x5eed0010u);
-    Canvas canvas(kZombieSize, kZombieSize);
-    canvas.setFrame({kZombieSize / 2.f, kZombieSize / 2.f}, 1.f);
+    Canvas canvas = Canvas::centred(kZombieSize);
     dropShadow(canvas);
 
     const Colour skin = rgb(122, 170, 88);

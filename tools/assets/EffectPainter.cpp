@@ -8,8 +8,7 @@
 namespace assetgen {
 
 sf::Image EffectPainter::projectile() {
-    Canvas canvas(kProjectileSize, kProjectileSize);
-    canvas.setFrame({kProjectileSize / 2.f, kProjectileSize / 2.f}, 1.f);
+    Canvas canvas = Canvas::centred(kProjectileSize);
     canvas.fill(ellipse({0.f, 0.f}, {4.2f, 2.2f}), rgb(255, 150, 40, 150), 2.5f);
     canvas.fill(capsule({-2.8f, 0.f}, {2.6f, 0.f}, 1.5f), rgb(255, 214, 90));
     canvas.fill(capsule({-1.2f, 0.f}, {2.8f, 0.f}, 0.9f), rgb(255, 255, 230));

@@ -207,10 +207,9 @@ void writePlucks(Score& score, Noise& noise) {
                 const int pitch = chord.tones[static_cast<std::size_t>(note.degree % 3)] +
                                   12 * (note.degree / 3) + 12;
                 const SampleBuffer string = Synth::pluck(noise, Synth::noteHz(pitch), 1.4f, 0.55f);
-                const unsigned bar = firstBar + note.sixteenth / 16;
-                const unsigned sixteenth = note.sixteenth % 16;
-                score.place(string, bar, sixteenth, 1.f);
-                score.place(string, bar + (sixteenth + echo) / 16, (sixteenth + echo) % 16, 0.35f);
+                // A sixteenth past the bar's end simply lands in the next bar.
+                score.place(string, firstBar, note.sixteenth, 1.f);
+                score.place(string, firstBar, note.sixteenth + echo, 0.35f);
             }
         }
     }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "Angles.hpp"
+
 namespace assetgen {
 
 namespace {
@@ -30,9 +32,9 @@ Shape ellipse(sf::Vector2f centre, sf::Vector2f radii) {
 }
 
 Shape box(sf::Vector2f centre, sf::Vector2f halfSize, float cornerRadius, float degrees) {
-    const float radians = degrees * 3.14159265f / 180.f;
-    const float c = std::cos(radians);
-    const float s = std::sin(radians);
+    const float angle = radians(degrees);
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
     return [=](sf::Vector2f p) {
         const sf::Vector2f d = p - centre;
         // Turn the point back into the box's own frame.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Angles.hpp"
 #include "Synth.hpp"
 
 namespace assetgen {
@@ -23,7 +24,7 @@ SampleBuffer swept(SampleBuffer buffer, Kind kind, float fromHz, float toHz, flo
 // Swells and dips the loudness rate times a second between base - swing and base + swing.
 void tremolo(SampleBuffer& buffer, float base, float swing, float rate) {
     for (std::size_t i = 0; i < buffer.size(); ++i) {
-        buffer[i] *= base + swing * std::sin(6.2831853f * rate * buffer.timeOf(i));
+        buffer[i] *= base + swing * std::sin(kTwoPi * rate * buffer.timeOf(i));
     }
 }
 
@@ -47,7 +48,7 @@ SampleBuffer SoundEffects::finish(SampleBuffer sound) {
     sound.fadeIn(0.001f);
     sound.fadeOut(0.02f);
     sound.level(kTargetRms, kCeiling);
-    // Levelling only scales and bends, so the ends stay silent; fade again to be exact.
+    // Fading again after levelling squares the ramps, so the edges start and end more softly.
     sound.fadeIn(0.001f);
     sound.fadeOut(0.02f);
     return sound;

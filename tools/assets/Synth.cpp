@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Angles.hpp"
+
 namespace assetgen {
 
 namespace {
-
-constexpr float kTwoPi = 6.28318531f;
 
 float waveAt(Waveform waveform, float phase) {
     switch (waveform) {
@@ -33,30 +33,28 @@ PitchCurve Synth::glide(float fromHz, float toHz, float seconds) {
 }
 
 SampleBuffer Synth::tone(float seconds, Waveform waveform, const PitchCurve& pitch,
-                         const Envelope& envelope, unsigned sampleRate) {
-    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds, sampleRate);
+                         const Envelope& envelope) {
+    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds);
     double phase = 0.0;  // double, so long notes keep their pitch
     for (std::size_t i = 0; i < buffer.size(); ++i) {
         const float t = buffer.timeOf(i);
         buffer[i] = waveAt(waveform, static_cast<float>(phase)) * envelope.at(t);
-        phase += static_cast<double>(pitch(t)) / sampleRate;
+        phase += static_cast<double>(pitch(t)) / buffer.sampleRate();
         phase -= std::floor(phase);
     }
     return buffer;
 }
 
-SampleBuffer Synth::noise(Noise& noise, float seconds, const Envelope& envelope,
-                          unsigned sampleRate) {
-    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds, sampleRate);
+SampleBuffer Synth::noise(Noise& noise, float seconds, const Envelope& envelope) {
+    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds);
     for (std::size_t i = 0; i < buffer.size(); ++i) {
         buffer[i] = noise.signedUnit() * envelope.at(buffer.timeOf(i));
     }
     return buffer;
 }
 
-SampleBuffer Synth::strike(float seconds, const std::vector<Mode>& modes, float attack,
-                           unsigned sampleRate) {
-    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds, sampleRate);
+SampleBuffer Synth::strike(float seconds, const std::vector<Mode>& modes, float attack) {
+    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds);
     for (const Mode& mode : modes) {
         const Envelope envelope{attack, 0.f, mode.decay};
         for (std::size_t i = 0; i < buffer.size(); ++i) {
@@ -67,11 +65,10 @@ SampleBuffer Synth::strike(float seconds, const std::vector<Mode>& modes, float 
     return buffer;
 }
 
-SampleBuffer Synth::pluck(Noise& noise, float hz, float seconds, float brightness,
-                          unsigned sampleRate) {
-    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds, sampleRate);
-    const auto period =
-        static_cast<std::size_t>(std::max(2l, std::lround(static_cast<float>(sampleRate) / hz)));
+SampleBuffer Synth::pluck(Noise& noise, float hz, float seconds, float brightness) {
+    SampleBuffer buffer = SampleBuffer::ofSeconds(seconds);
+    const auto period = static_cast<std::size_t>(
+        std::max(2l, std::lround(static_cast<float>(buffer.sampleRate()) / hz)));
     std::vector<float> line(period);
     float smoothed = 0.f;
     for (float& value : line) {

@@ -32,20 +32,16 @@ public:
     static PitchCurve glide(float fromHz, float toHz, float seconds);
 
     static SampleBuffer tone(float seconds, Waveform waveform, const PitchCurve& pitch,
-                             const Envelope& envelope,
-                             unsigned sampleRate = SampleBuffer::kSampleRate);
+                             const Envelope& envelope);
 
-    static SampleBuffer noise(Noise& noise, float seconds, const Envelope& envelope,
-                              unsigned sampleRate = SampleBuffer::kSampleRate);
+    static SampleBuffer noise(Noise& noise, float seconds, const Envelope& envelope);
 
     // A struck object as a sum of decaying sine partials (wood, metal, teeth).
-    static SampleBuffer strike(float seconds, const std::vector<Mode>& modes, float attack,
-                               unsigned sampleRate = SampleBuffer::kSampleRate);
+    static SampleBuffer strike(float seconds, const std::vector<Mode>& modes, float attack);
 
     // A plucked string (a noise burst circulating in a damped delay line). `brightness` in (0, 1]
     // sets how much treble the burst starts with.
-    static SampleBuffer pluck(Noise& noise, float hz, float seconds, float brightness,
-                              unsigned sampleRate = SampleBuffer::kSampleRate);
+    static SampleBuffer pluck(Noise& noise, float hz, float seconds, float brightness);
 
     static void filter(SampleBuffer& buffer, Biquad::Kind kind, float hz, float q);
 

@@ -12,10 +12,7 @@ namespace assetgen {
 namespace {
 
 sf::Color toColor(const Colour& colour) {
-    const auto byte = [](float value) {
-        return static_cast<sf::Uint8>(std::lround(std::clamp(value, 0.f, 1.f) * 255.f));
-    };
-    return sf::Color(byte(colour.r), byte(colour.g), byte(colour.b), 255);
+    return sf::Color(toByte(colour.r), toByte(colour.g), toByte(colour.b), 255);
 }
 
 constexpr int kSize = static_cast<int>(TilePainter::kTileSize);

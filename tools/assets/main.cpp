@@ -35,19 +35,12 @@ int main(int argc, char** argv) {
     if (output.empty() && sheet.empty()) {
         return usage();
     }
-    if (!output.empty()) {
-        assetgen::AssetWriter writer(output);
-        if (!writer.writeAll()) {
-            std::cerr << "zembrook-assets: " << writer.error() << '\n';
-            return 1;
-        }
-    }
-    if (!sheet.empty()) {
-        assetgen::AssetWriter writer(output);
-        if (!writer.writeContactSheet(sheet)) {
-            std::cerr << "zembrook-assets: " << writer.error() << '\n';
-            return 1;
-        }
+    assetgen::AssetWriter writer(output);
+    const bool written =
+        (output.empty() || writer.writeAll()) && (sheet.empty() || writer.writeContactSheet(sheet));
+    if (!written) {
+        std::cerr << "zembrook-assets: " << writer.error() << '\n';
+        return 1;
     }
     return 0;
 }
