@@ -23,7 +23,8 @@ Application::Application()
     : window(sf::VideoMode(1024, 768, 32), "Zembrook", sf::Style::Titlebar | sf::Style::Close,
              contextSettings()),
       renderer(window, resources),
-      soundPlayer(resources),
+      soundPlayer(resources, audible),
+      musicPlayer(audible),
       world(renderer, soundPlayer),
       history([this](TimePoint target) { fastForward(target); }),
       hud(renderer) {

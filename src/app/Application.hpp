@@ -8,6 +8,7 @@
 #include "app/Session.hpp"
 #include "toolkit/ActionMap.hpp"
 #include "toolkit/MultiResourceCache.hpp"
+#include "ui/AudioDevice.hpp"
 #include "ui/Hud.hpp"
 #include "ui/MusicPlayer.hpp"
 #include "ui/Renderer.hpp"
@@ -41,6 +42,8 @@ private:
     tk::ActionMap<ActionId>::CallbackSystem actionCallbacks;
     tk::MultiResourceCache resources;
     Renderer renderer;
+    // Decided once, before the first sound or stream could try the device.
+    bool audible = detectAudioDevice();
     SoundPlayer soundPlayer;
     MusicPlayer musicPlayer;
     World world;

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include "toolkit/MultiResourceCache.hpp"
+#include "ui/SilentSound.hpp"
 
 sf::Texture& getTexture(tk::MultiResourceCache& resources, const std::string& name) {
     return resources.acquire<sf::Texture>("assets/textures/" + name);
@@ -14,6 +15,18 @@ sf::Font& getFont(tk::MultiResourceCache& resources, const std::string& name) {
     return resources.acquire<sf::Font>("assets/fonts/" + name);
 }
 
+namespace {
+
+std::string soundPath(const std::string& name) {
+    return "assets/sounds/" + name;
+}
+
+}  // namespace
+
 sf::SoundBuffer& getSoundBuffer(tk::MultiResourceCache& resources, const std::string& name) {
-    return resources.acquire<sf::SoundBuffer>("assets/sounds/" + name);
+    return resources.acquire<sf::SoundBuffer>(soundPath(name));
+}
+
+const SilentSound& getSilentSound(tk::MultiResourceCache& resources, const std::string& name) {
+    return resources.acquire<SilentSound>(soundPath(name));
 }

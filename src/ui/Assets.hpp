@@ -10,8 +10,11 @@ class Texture;
 namespace tk {
 class MultiResourceCache;
 }
+class SilentSound;
 
 // Assets are named by bare file name; these add the folder and load each file once.
 sf::Texture& getTexture(tk::MultiResourceCache& resources, const std::string& name);
 sf::Font& getFont(tk::MultiResourceCache& resources, const std::string& name);
 sf::SoundBuffer& getSoundBuffer(tk::MultiResourceCache& resources, const std::string& name);
+// The same sound file, read once without the audio device: for play without one.
+const SilentSound& getSilentSound(tk::MultiResourceCache& resources, const std::string& name);

@@ -2,9 +2,14 @@
 
 #include "ui/Assets.hpp"
 
-SoundPlayer::SoundPlayer(tk::MultiResourceCache& resources) : resources(&resources) {}
+SoundPlayer::SoundPlayer(tk::MultiResourceCache& resources, bool audible)
+    : resources(&resources), audible(audible) {}
 
 void SoundPlayer::play(const std::string& soundName) {
+    if (!audible) {
+        getSilentSound(*resources, soundName);
+        return;
+    }
     sounds.emplace_back(getSoundBuffer(*resources, soundName));
     sounds.back().play();
 }

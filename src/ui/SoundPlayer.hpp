@@ -9,10 +9,11 @@ namespace tk {
 class MultiResourceCache;
 }
 
-// Plays sound effects by file name and keeps each sound alive while it plays.
+// Plays sound effects by file name and keeps each sound alive while it plays. Without an audio
+// device it only reads each file, so a missing one is refused all the same.
 class SoundPlayer final : public SoundCues {
 public:
-    explicit SoundPlayer(tk::MultiResourceCache& resources);
+    SoundPlayer(tk::MultiResourceCache& resources, bool audible);
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
@@ -22,5 +23,6 @@ public:
 
 private:
     tk::MultiResourceCache* resources;
+    bool audible;
     std::deque<sf::Sound> sounds;
 };
