@@ -344,9 +344,13 @@ InputEvent = collections.namedtuple("InputEvent", "type frames time")
 class Game:
     """The game running in a working directory on a virtual display, and the ways to drive it."""
 
-    def __init__(self, binary, workdir, display, probe=None, probe_points=(), audio_path=None):
-        self.binary, self.workdir, self.display = binary, workdir, display
+    def __init__(self, command, workdir, display, probe=None, probe_points=(), audio_path=None,
+                 audio_device=True, cwd=None):
+        """command: the program and its arguments; cwd: where it runs, by default workdir,
+        which also keeps the logs."""
+        self.command, self.workdir, self.display = command, workdir, display
         self.probe, self.probe_points, self.audio_path = probe, list(probe_points), audio_path
+        self.audio_device, self.cwd = audio_device, cwd or workdir
         self.process = None
         self.window_id = None
         self.audio_started = None
@@ -368,7 +372,9 @@ class Game:
             env["ALSOFT_CONF"] = conf
             env.pop("ALSOFT_DRIVERS", None)
         else:
-            env["ALSOFT_DRIVERS"] = "null"
+            # A driver that does not exist: no device can be opened, as on a machine without
+            # a sound card or sound server.
+            env["ALSOFT_DRIVERS"] = "null" if self.audio_device else "no-such-driver"
         if self.probe:
             env["LD_PRELOAD"] = " ".join(filter(None, [self.probe, env.get("LD_PRELOAD")]))
             env["ZEMBROOK_PROBE_LOG"] = self.probe_log
@@ -381,7 +387,7 @@ class Game:
     def start(self):
         with open(self.stderr_path, "wb") as err:
             self.process = subprocess.Popen(
-                [self.binary], cwd=self.workdir, env=self._environment(),
+                self.command, cwd=self.cwd, env=self._environment(),
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=err,
                 preexec_fn=_die_with_parent)
         if self.audio_path:
@@ -635,15 +641,16 @@ class Session:
     """A working directory, a virtual display and a started game; `with` tears all down."""
 
     def __init__(self, context, level_text, omit=(), replace=None, probe_points=None,
-                 record_audio=False):
+                 record_audio=False, audio_device=True, command=None, cwd=None):
+        """command and cwd run another program than the staged game, elsewhere."""
         self.context = context
         self.workdir = tempfile.mkdtemp(prefix="zembrook-e2e-")
         self._write_level(level_text)
         self._write_assets(set(omit), replace or {})
         self.display = VirtualDisplay(os.path.join(self.workdir, "xvfb.log"))
         audio = os.path.join(self.workdir, "mix.wav") if record_audio else None
-        self.game = Game(context.binary, self.workdir, None, context.probe, probe_points or [],
-                         audio)
+        self.game = Game(command or [context.binary], self.workdir, None, context.probe,
+                         probe_points or [], audio, audio_device, cwd)
 
     def _write_level(self, text):
         if text is not None:
