@@ -2,6 +2,7 @@
 
 #include "AudioFile.hpp"
 #include "ContactSheet.hpp"
+#include "IconPainter.hpp"
 #include "MusicComposer.hpp"
 #include "PictureSet.hpp"
 #include "SoundEffects.hpp"
@@ -54,6 +55,21 @@ bool AssetWriter::writeContactSheet(const std::filesystem::path& file) {
     }
     if (!ContactSheet::compose(PictureSet::paintAll()).saveToFile(file.string())) {
         return fail("cannot write " + file.string());
+    }
+    return true;
+}
+
+bool AssetWriter::writeIcons(const std::filesystem::path& theme) {
+    for (const unsigned size : IconPainter::kSizes) {
+        const std::string side = std::to_string(size);
+        const std::filesystem::path folder = theme / (side + "x" + side) / "apps";
+        const std::filesystem::path file = folder / "zembrook.png";
+        if (!makeFolder(folder)) {
+            return false;
+        }
+        if (!IconPainter::icon(size).saveToFile(file.string())) {
+            return fail("cannot write " + file.string());
+        }
     }
     return true;
 }

@@ -17,6 +17,9 @@ public:
     // Paints the review sheet of every picture into one PNG file.
     bool writeContactSheet(const std::filesystem::path& file);
 
+    // Paints the game's icon at every size into an icon theme's layout: SIZExSIZE/apps/.
+    bool writeIcons(const std::filesystem::path& theme);
+
     const std::string& error() const { return lastError; }
 
 private:

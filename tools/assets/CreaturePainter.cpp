@@ -58,8 +58,13 @@ sf::Image CreaturePainter::human() {
 }
 
 sf::Image CreaturePainter::zombie() {
-    Noise noise(0x5eed0010u);
     Canvas canvas = Canvas::centred(kZombieSize);
+    drawZombie(canvas);
+    return canvas.toImage();
+}
+
+void CreaturePainter::drawZombie(Canvas& canvas) {
+    Noise noise(0x5eed0010u);
     dropShadow(canvas);
 
     const Colour skin = rgb(122, 170, 88);
@@ -90,7 +95,6 @@ sf::Image CreaturePainter::zombie() {
     for (const float side : {-1.f, 1.f}) {
         canvas.fill(circle({2.9f, 0.3f + side * 1.3f}, 0.7f), rgb(255, 40, 30));
     }
-    return canvas.toImage();
 }
 
 }  // namespace assetgen

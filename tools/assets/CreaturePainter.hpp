@@ -2,6 +2,8 @@
 
 #include <SFML/Graphics/Image.hpp>
 
+#include "Canvas.hpp"
+
 namespace assetgen {
 
 // Paints the two creatures seen from above, facing right (the heading of rotation 0). They differ
@@ -16,6 +18,9 @@ public:
 
     // Green skin, torn clothes with a ragged outline, both arms stretched forward, red eyes.
     static sf::Image zombie();
+    // The same zombie painted around the canvas frame's origin in sprite pixels, so that the
+    // game's icon can show it at any size.
+    static void drawZombie(Canvas& canvas);
 };
 
 }  // namespace assetgen

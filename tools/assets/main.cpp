@@ -10,7 +10,8 @@ namespace {
 
 int usage() {
     std::cerr << "usage: zembrook-assets OUTPUT_FOLDER [--contact-sheet FILE.png]\n"
-                 "       zembrook-assets --contact-sheet FILE.png\n";
+                 "       zembrook-assets --contact-sheet FILE.png\n"
+                 "       zembrook-assets --icons ICON_THEME_FOLDER\n";
     return 2;
 }
 
@@ -19,6 +20,7 @@ int usage() {
 int main(int argc, char** argv) {
     std::string output;
     std::string sheet;
+    std::string icons;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--contact-sheet") {
@@ -26,18 +28,24 @@ int main(int argc, char** argv) {
                 return usage();
             }
             sheet = argv[++i];
+        } else if (argument == "--icons") {
+            if (i + 1 >= argc) {
+                return usage();
+            }
+            icons = argv[++i];
         } else if (!argument.empty() && argument[0] != '-' && output.empty()) {
             output = argument;
         } else {
             return usage();
         }
     }
-    if (output.empty() && sheet.empty()) {
+    if (output.empty() && sheet.empty() && icons.empty()) {
         return usage();
     }
     assetgen::AssetWriter writer(output);
-    const bool written =
-        (output.empty() || writer.writeAll()) && (sheet.empty() || writer.writeContactSheet(sheet));
+    const bool written = (output.empty() || writer.writeAll()) &&
+                         (sheet.empty() || writer.writeContactSheet(sheet)) &&
+                         (icons.empty() || writer.writeIcons(icons));
     if (!written) {
         std::cerr << "zembrook-assets: " << writer.error() << '\n';
         return 1;
