@@ -345,12 +345,12 @@ class Game:
     """The game running in a working directory on a virtual display, and the ways to drive it."""
 
     def __init__(self, command, workdir, display, probe=None, probe_points=(), audio_path=None,
-                 audio_device=True, cwd=None):
+                 audio_device=True, cwd=None, env=None):
         """command: the program and its arguments; cwd: where it runs, by default workdir,
-        which also keeps the logs."""
+        which also keeps the logs; env: variables to add to its environment."""
         self.command, self.workdir, self.display = command, workdir, display
         self.probe, self.probe_points, self.audio_path = probe, list(probe_points), audio_path
-        self.audio_device, self.cwd = audio_device, cwd or workdir
+        self.audio_device, self.cwd, self.extra_env = audio_device, cwd or workdir, env or {}
         self.process = None
         self.window_id = None
         self.audio_started = None
@@ -361,7 +361,7 @@ class Game:
     # --- start and end
 
     def _environment(self):
-        env = dict(os.environ)
+        env = {**os.environ, **self.extra_env}
         env["DISPLAY"] = self.display
         env.pop("ALSOFT_CONF", None)
         if self.audio_path:
@@ -641,8 +641,8 @@ class Session:
     """A working directory, a virtual display and a started game; `with` tears all down."""
 
     def __init__(self, context, level_text, omit=(), replace=None, probe_points=None,
-                 record_audio=False, audio_device=True, command=None, cwd=None):
-        """command and cwd run another program than the staged game, elsewhere."""
+                 record_audio=False, audio_device=True, command=None, cwd=None, env=None):
+        """command, cwd and env run another program than the staged game, elsewhere."""
         self.context = context
         self.workdir = tempfile.mkdtemp(prefix="zembrook-e2e-")
         self._write_level(level_text)
@@ -650,7 +650,7 @@ class Session:
         self.display = VirtualDisplay(os.path.join(self.workdir, "xvfb.log"))
         audio = os.path.join(self.workdir, "mix.wav") if record_audio else None
         self.game = Game(command or [context.binary], self.workdir, None, context.probe,
-                         probe_points or [], audio, audio_device, cwd)
+                         probe_points or [], audio, audio_device, cwd, env)
 
     def _write_level(self, text):
         if text is not None:
