@@ -56,8 +56,8 @@ def map_side(shot):
 
 
 class Installation:
-    """A temporary prefix holding the installed game, a player's folder with a file of the
-    player's own, and a temporary folder for the launcher; all removed at the end."""
+    """A temporary prefix holding the installed game, a player's folder holding a level file,
+    and a temporary folder for the launcher; all removed at the end."""
 
     def __init__(self, context):
         self.root = tempfile.mkdtemp(prefix="zembrook-install-")
@@ -66,8 +66,8 @@ class Installation:
         self.tmp = os.path.join(self.root, "tmp")
         os.makedirs(self.player)
         os.makedirs(self.tmp)
-        with open(os.path.join(self.player, "notes.txt"), "w") as out:
-            out.write("the player's own file\n")
+        with open(os.path.join(self.player, "pillar.txt"), "w") as out:
+            out.write(PILLAR)
         build = os.path.dirname(context.stage)  # the stage is the build tree's stage/
         result = subprocess.run(["cmake", "--install", build, "--prefix", self.prefix],
                                 capture_output=True, text=True)
@@ -105,11 +105,6 @@ def installed_launcher_plays(context):
                                "TileMap.txt")) as town:
             bundled_side = int(town.read().split()[0])
         installation.play(context, [], bundled_side)
-
-        level_file = os.path.join(installation.player, "pillar.txt")
-        with open(level_file, "w") as out:
-            out.write(PILLAR)
-        installation.before = (installation.before[0], snapshot(installation.player))
 
         def pillar_shown(shot):
             wall, floor, pillar = (mean_colour(shot, *cell) for cell in ((0, 0), (1, 1), (2, 2)))
