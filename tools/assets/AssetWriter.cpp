@@ -5,6 +5,7 @@
 #include "MusicComposer.hpp"
 #include "PictureSet.hpp"
 #include "SoundEffects.hpp"
+#include "TilesetSheet.hpp"
 
 namespace assetgen {
 
@@ -49,10 +50,18 @@ bool AssetWriter::writeAll() {
 }
 
 bool AssetWriter::writeContactSheet(const std::filesystem::path& file) {
+    return writeImage(ContactSheet::compose(PictureSet::paintAll()), file);
+}
+
+bool AssetWriter::writeTileset(const std::filesystem::path& file) {
+    return writeImage(TilesetSheet::compose(PictureSet::paintAll()), file);
+}
+
+bool AssetWriter::writeImage(const sf::Image& image, const std::filesystem::path& file) {
     if (file.has_parent_path() && !makeFolder(file.parent_path())) {
         return false;
     }
-    if (!ContactSheet::compose(PictureSet::paintAll()).saveToFile(file.string())) {
+    if (!image.saveToFile(file.string())) {
         return fail("cannot write " + file.string());
     }
     return true;

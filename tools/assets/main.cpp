@@ -10,7 +10,8 @@ namespace {
 
 int usage() {
     std::cerr << "usage: zembrook-assets OUTPUT_FOLDER [--contact-sheet FILE.png]\n"
-                 "       zembrook-assets --contact-sheet FILE.png\n";
+                 "       zembrook-assets --contact-sheet FILE.png\n"
+                 "       zembrook-assets --tileset FILE.png\n";
     return 2;
 }
 
@@ -19,6 +20,7 @@ int usage() {
 int main(int argc, char** argv) {
     std::string output;
     std::string sheet;
+    std::string tileset;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--contact-sheet") {
@@ -26,18 +28,24 @@ int main(int argc, char** argv) {
                 return usage();
             }
             sheet = argv[++i];
+        } else if (argument == "--tileset") {
+            if (i + 1 >= argc) {
+                return usage();
+            }
+            tileset = argv[++i];
         } else if (!argument.empty() && argument[0] != '-' && output.empty()) {
             output = argument;
         } else {
             return usage();
         }
     }
-    if (output.empty() && sheet.empty()) {
+    if (output.empty() && sheet.empty() && tileset.empty()) {
         return usage();
     }
     assetgen::AssetWriter writer(output);
-    const bool written =
-        (output.empty() || writer.writeAll()) && (sheet.empty() || writer.writeContactSheet(sheet));
+    const bool written = (output.empty() || writer.writeAll()) &&
+                         (sheet.empty() || writer.writeContactSheet(sheet)) &&
+                         (tileset.empty() || writer.writeTileset(tileset));
     if (!written) {
         std::cerr << "zembrook-assets: " << writer.error() << '\n';
         return 1;
