@@ -11,6 +11,9 @@
 
 namespace {
 
+// A child writes one of these for each tick, all before its result, which never starts so.
+constexpr char kTick = '+';
+
 struct Child {
     pid_t pid = -1;
     int output = -1;  // the reading end of the child's pipe
@@ -40,8 +43,9 @@ bool writeAll(int fd, const std::string& text) {
 // In the child: do the work, hand it over and leave without running the parent's exit code.
 [[noreturn]] void runChild(int output, std::uint32_t seed, const SeedPool::Work& work) {
     int status = 1;
+    const SeedPool::Tick tick = [output] { writeAll(output, std::string(1, kTick)); };
     try {
-        status = writeAll(output, work(seed)) ? 0 : 1;
+        status = writeAll(output, work(seed, tick)) ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "zembrook-level: seed " << seed << ": " << error.what() << '\n';
     }
@@ -72,8 +76,8 @@ Child spawn(std::size_t index, std::uint32_t seed, const SeedPool::Work& work) {
     return child;
 }
 
-// Reads what is there; true once the child has closed its end.
-bool drain(Child& child) {
+// Reads what is there, counting the ticks ahead of the result; true once the child is done.
+bool drain(Child& child, std::size_t& ticks) {
     char buffer[65536];
     const ssize_t n = ::read(child.output, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) {
@@ -82,7 +86,13 @@ bool drain(Child& child) {
     if (n < 0) {
         throw systemError("cannot read a simulated game");
     }
-    child.text.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t i = 0; i < n; ++i) {
+        if (child.text.empty() && buffer[i] == kTick) {
+            ++ticks;
+        } else {
+            child.text += buffer[i];
+        }
+    }
     return n == 0;
 }
 
@@ -107,6 +117,7 @@ std::vector<std::string> SeedPool::run(const std::vector<std::uint32_t>& seeds, 
     std::vector<Child> running;
     std::size_t next = 0;
     std::size_t done = 0;
+    std::size_t ticks = 0;
     const std::size_t limit = jobs < 1 ? 1 : static_cast<std::size_t>(jobs);
     while (done < seeds.size()) {
         while (running.size() < limit && next < seeds.size()) {
@@ -120,14 +131,18 @@ std::vector<std::string> SeedPool::run(const std::vector<std::uint32_t>& seeds, 
         if (::poll(waiting.data(), waiting.size(), -1) < 0 && errno != EINTR) {
             throw systemError("cannot wait for a simulated game");
         }
+        const std::size_t ticksBefore = ticks;
         for (std::size_t i = running.size(); i-- > 0;) {
-            if (waiting[i].revents == 0 || !drain(running[i])) {
+            if (waiting[i].revents == 0 || !drain(running[i], ticks)) {
                 continue;
             }
             reap(running[i], seeds[running[i].index]);
             results[running[i].index] = std::move(running[i].text);
             running.erase(running.begin() + static_cast<std::ptrdiff_t>(i));
-            progress(++done, seeds.size());
+            ++done;
+        }
+        if (ticks != ticksBefore) {
+            progress(ticks);
         }
     }
     return results;

@@ -8,7 +8,8 @@
 #include "toolkit/Random.hpp"
 #include "world/Timing.hpp"
 
-SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, int timePointCount) {
+SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, int timePointCount,
+                      const std::function<void()>& onTimePoint) {
     // The World draws the starting headings, so the engine must be seeded before it is built.
     tk::setRandomSeed(seed);
     HeadlessGame game(level);
@@ -29,6 +30,7 @@ SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, int timePointCou
         run.timePoints.push_back({static_cast<std::int32_t>(state.zombies.size()),
                                   static_cast<std::int32_t>(state.humans.size()),
                                   summarize(state).zombieRatio});
+        onTimePoint();
     }
     run.lost = game.isLost();
     return run;

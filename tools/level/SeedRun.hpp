@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,8 +23,10 @@ struct SeedRun {
     bool lost = false;                           // at the last time point held in timePoints
 
     // Starts the game's random engine from the seed, builds the World and plays until the game
-    // is lost or the given number of time points has been recorded.
-    static SeedRun play(const TileMap& level, std::uint32_t seed, int timePointCount);
+    // is lost or the given number of time points has been recorded. Calls back at each one.
+    static SeedRun play(
+        const TileMap& level, std::uint32_t seed, int timePointCount,
+        const std::function<void()>& onTimePoint = [] {});
 
     // A plain text form that carries a run from the process that played it, exactly.
     std::string serialize() const;

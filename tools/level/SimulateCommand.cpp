@@ -58,7 +58,7 @@ std::string parse(const std::vector<std::string>& arguments, Settings& settings)
             }
             settings.minutes = *value;
         } else if (word.size() > 1 && word[0] == '-') {
-            return "simulate takes no option '" + word + "'" + (hasValue ? "" : " here");
+            return "simulate takes no option '" + word + "' (or it lacks its value)";
         } else if (settings.file.empty()) {
             settings.file = word;
         } else {
@@ -68,13 +68,21 @@ std::string parse(const std::vector<std::string>& arguments, Settings& settings)
     return settings.file.empty() ? "simulate needs a level file" : "";
 }
 
-// Progress goes to a person watching a terminal, never into a pipe or a file.
-void showProgress(std::size_t done, std::size_t total) {
+// Progress goes to a person watching a terminal, never into a pipe or a file. Each game
+// ticks once a time point, and a game lost early ticks the rest of its time points at once.
+SeedPool::Progress progressOnTerminal(std::size_t games, int timePoints) {
     if (::isatty(STDERR_FILENO) == 0) {
-        return;
+        return [](std::size_t) {};
     }
-    std::cerr << "\rzembrook-level: " << done << " of " << total << " games played"
-              << (done == total ? "\r\033[K" : "") << std::flush;
+    const std::size_t total = games * static_cast<std::size_t>(timePoints);
+    return [total, games, shown = std::size_t(101)](std::size_t ticks) mutable {
+        const std::size_t percent = 100 * ticks / total;
+        if (percent != shown) {
+            shown = percent;
+            std::cerr << "\rzembrook-level: playing " << games << " games: " << percent << " %"
+                      << (ticks == total ? "\r\033[K" : "") << std::flush;
+        }
+    };
 }
 
 }  // namespace
@@ -103,11 +111,16 @@ int simulateCommand(const std::vector<std::string>& arguments) {
     const TileMap& level = *report.map;
     std::vector<SeedRun> runs;
     try {
-        const auto work = [&level, timePoints](std::uint32_t seed) {
-            return SeedRun::play(level, seed, timePoints).serialize();
+        const auto work = [&level, timePoints](std::uint32_t seed, const SeedPool::Tick& tick) {
+            const SeedRun run = SeedRun::play(level, seed, timePoints, tick);
+            for (auto left = run.timePoints.size(); left < std::size_t(timePoints); ++left) {
+                tick();
+            }
+            return run.serialize();
         };
+        const auto progress = progressOnTerminal(seeds.size(), timePoints);
         for (const std::string& text :
-             SeedPool::run(seeds, static_cast<int>(jobs), work, showProgress)) {
+             SeedPool::run(seeds, static_cast<int>(jobs), work, progress)) {
             runs.push_back(SeedRun::parse(text));
         }
     } catch (const std::runtime_error& error) {

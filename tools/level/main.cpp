@@ -12,12 +12,14 @@ int main(int argc, char** argv) {
     if (words.empty()) {
         return badUsage("no command given");
     }
+    for (const std::string& word : words) {
+        if (word == "--help" || word == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
     const std::string& command = words.front();
     const std::vector<std::string> arguments(words.begin() + 1, words.end());
-    if (command == "--help" || command == "-h" || command == "help") {
-        std::cout << kUsage;
-        return 0;
-    }
     if (command == "check") {
         return checkCommand(arguments);
     }
