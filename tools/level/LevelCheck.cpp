@@ -5,10 +5,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "SilentServices.hpp"
+#include "TokenWalk.hpp"
 #include "world/ObjectCode.hpp"
 #include "world/World.hpp"
 
@@ -17,91 +17,6 @@ namespace {
 using Severity = Diagnostic::Severity;
 
 const char* const kFillIn = "walls on the outer ring, street inside";
-
-// Walks the level text with the same stream extractions as the game's loader, noting where
-// each token starts, so that every finding points at what the game actually stumbles on.
-class TokenWalk {
-public:
-    explicit TokenWalk(const std::string& text) : text(text), input(text) {}
-
-    // Skips white space as an extraction does and returns where the next token starts.
-    std::size_t nextToken() {
-        input >> std::ws;
-        start = input.eof() ? text.size() : static_cast<std::size_t>(input.tellg());
-        return start;
-    }
-
-    template <typename Number>
-    bool read(Number& value) {
-        nextToken();
-        if (!(input >> value)) {
-            return false;
-        }
-        end = input.eof() ? text.size() : static_cast<std::size_t>(input.tellg());
-        return true;
-    }
-
-    bool atEnd() const { return start >= text.size(); }
-    std::size_t tokenStart() const { return start; }
-    // Just after the last token read: where "the end of the codes" is.
-    std::size_t lastEnd() const { return end; }
-
-    // The white-space separated word at the start of the current token, shortened for messages.
-    std::string word() const {
-        const auto space = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start),
-                                        text.end(), [](char c) { return std::isspace(c) != 0; });
-        std::string found(text.begin() + static_cast<std::ptrdiff_t>(start), space);
-        constexpr std::size_t kLongest = 20;
-        return found.size() > kLongest ? found.substr(0, kLongest) + "..." : found;
-    }
-
-    // Whether the current word is written as a whole number, however large.
-    bool wordIsDigits() const {
-        const std::string w = word();
-        const std::size_t first = !w.empty() && (w[0] == '+' || w[0] == '-') ? 1 : 0;
-        return w.size() > first && std::all_of(w.begin() + static_cast<std::ptrdiff_t>(first),
-                                               w.end(), [](char c) { return std::isdigit(c); });
-    }
-
-    // The white-space separated words left after the current position.
-    int wordsLeft() {
-        std::string rest;
-        int words = 0;
-        while (input >> rest) {
-            ++words;
-        }
-        return words;
-    }
-
-private:
-    const std::string& text;
-    std::istringstream input;
-    std::size_t start = 0;
-    std::size_t end = 0;
-};
-
-// Offsets into the text become lines and columns, both from 1.
-class LinePositions {
-public:
-    explicit LinePositions(const std::string& text) {
-        lineStarts.push_back(0);
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\n') {
-                lineStarts.push_back(i + 1);
-            }
-        }
-    }
-
-    void place(Diagnostic& diagnostic, std::size_t offset) const {
-        const auto after = std::upper_bound(lineStarts.begin(), lineStarts.end(), offset);
-        const auto line = static_cast<std::size_t>(after - lineStarts.begin());
-        diagnostic.line = static_cast<int>(line);
-        diagnostic.column = static_cast<int>(offset - lineStarts[line - 1] + 1);
-    }
-
-private:
-    std::vector<std::size_t> lineStarts;
-};
 
 std::string plural(long count, const std::string& singular) {
     return std::to_string(count) + " " + singular + (count == 1 ? "" : "s");
@@ -124,13 +39,22 @@ public:
         found.push_back({offset, {severity, 0, 0, std::move(message)}});
     }
 
+    // Sorted by place, each with its line and column from 1.
     std::vector<Diagnostic> inFileOrder(const std::string& text) {
         std::stable_sort(found.begin(), found.end(),
                          [](const Found& a, const Found& b) { return a.offset < b.offset; });
-        const LinePositions positions(text);
+        std::vector<std::size_t> lineStarts{0};
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n') {
+                lineStarts.push_back(i + 1);
+            }
+        }
         std::vector<Diagnostic> diagnostics;
         for (Found& entry : found) {
-            positions.place(entry.diagnostic, entry.offset);
+            const auto after = std::upper_bound(lineStarts.begin(), lineStarts.end(), entry.offset);
+            const auto line = static_cast<std::size_t>(after - lineStarts.begin());
+            entry.diagnostic.line = static_cast<int>(line);
+            entry.diagnostic.column = static_cast<int>(entry.offset - lineStarts[line - 1] + 1);
             diagnostics.push_back(std::move(entry.diagnostic));
         }
         return diagnostics;
@@ -152,6 +76,10 @@ std::optional<std::uint32_t> checkSide(TokenWalk& walk, Findings& findings) {
         if (walk.atEnd()) {
             findings.add(Severity::Error, at,
                          "the file holds no side length; the game reads no map from it");
+        } else if (walk.wordIsDigits() && walk.word()[0] == '-') {
+            findings.add(
+                Severity::Error, at,
+                "the side " + walk.word() + " is negative; the game reads no map from this file");
         } else if (walk.wordIsDigits()) {
             findings.add(Severity::Error, at,
                          "the side " + walk.word() + " is above " +
@@ -222,7 +150,7 @@ std::vector<std::size_t> checkCodes(TokenWalk& walk, std::uint32_t side, Finding
         findings.add(Severity::Error, walk.tokenStart(),
                      what + "; the game stops reading here and fills in the remaining " +
                          std::to_string(missing) + " cells (" + kFillIn + ")");
-    } else if (walk.nextToken(), !walk.atEnd()) {
+    } else if (walk.nextToken() < walk.textSize()) {
         const std::size_t at = walk.tokenStart();
         const int extra = walk.wordsLeft();
         findings.add(Severity::Warning, at,
