@@ -128,7 +128,7 @@ var zembrookLevel = {
 };
 
 tiled.registerMapFormat("zembrook", {
-    name: "Zembrook level (*.txt)",
+    name: "Zembrook level",
     extension: "txt",
     read: zembrookLevel.read,
     write: zembrookLevel.write,
