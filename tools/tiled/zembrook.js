@@ -21,7 +21,8 @@ var zembrookLevel = {
     // The numbers of the file as the game reads them: it stops at the first word that does not
     // start with a whole number, or at one too large for a cell code.
     numbers: function(text) {
-        var pattern = /\s*([+-]?[0-9]+)/y;
+        // White space as the game's C library knows it, and no other.
+        var pattern = /[ \t\n\v\f\r]*([+-]?[0-9]+)/y;
         var found = [];
         var match;
         while ((match = pattern.exec(text)) !== null) {
