@@ -85,6 +85,31 @@ SeedPool::Progress progressOnTerminal(std::size_t games, int timePoints) {
     };
 }
 
+// Plays seeds 1..N, each in a process of its own, and brings the games back in seed order.
+std::vector<SeedRun> playAll(const TileMap& level, const Settings& settings) {
+    // Three seconds a time point, twenty a minute.
+    const int timePoints = static_cast<int>(std::floor(settings.minutes * 20.0 + 1e-9));
+    const long jobs =
+        settings.jobs > 0 ? settings.jobs : std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN));
+    std::vector<std::uint32_t> seeds;
+    for (long seed = 1; seed <= settings.seeds; ++seed) {
+        seeds.push_back(static_cast<std::uint32_t>(seed));
+    }
+    const auto work = [&level, timePoints](std::uint32_t seed, const SeedPool::Tick& tick) {
+        const SeedRun run = SeedRun::play(level, seed, timePoints, tick);
+        for (auto left = run.timePoints.size(); left < std::size_t(timePoints); ++left) {
+            tick();
+        }
+        return run.serialize();
+    };
+    const auto progress = progressOnTerminal(seeds.size(), timePoints);
+    std::vector<SeedRun> runs;
+    for (const std::string& text : SeedPool::run(seeds, static_cast<int>(jobs), work, progress)) {
+        runs.push_back(SeedRun::parse(text));
+    }
+    return runs;
+}
+
 }  // namespace
 
 int simulateCommand(const std::vector<std::string>& arguments) {
@@ -100,29 +125,9 @@ int simulateCommand(const std::vector<std::string>& arguments) {
         }
         return 1;
     }
-    // Three seconds a time point, twenty a minute.
-    const int timePoints = static_cast<int>(std::floor(settings.minutes * 20.0 + 1e-9));
-    const long jobs =
-        settings.jobs > 0 ? settings.jobs : std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN));
-    std::vector<std::uint32_t> seeds;
-    for (long seed = 1; seed <= settings.seeds; ++seed) {
-        seeds.push_back(static_cast<std::uint32_t>(seed));
-    }
-    const TileMap& level = *report.map;
     std::vector<SeedRun> runs;
     try {
-        const auto work = [&level, timePoints](std::uint32_t seed, const SeedPool::Tick& tick) {
-            const SeedRun run = SeedRun::play(level, seed, timePoints, tick);
-            for (auto left = run.timePoints.size(); left < std::size_t(timePoints); ++left) {
-                tick();
-            }
-            return run.serialize();
-        };
-        const auto progress = progressOnTerminal(seeds.size(), timePoints);
-        for (const std::string& text :
-             SeedPool::run(seeds, static_cast<int>(jobs), work, progress)) {
-            runs.push_back(SeedRun::parse(text));
-        }
+        runs = playAll(*report.map, settings);
     } catch (const std::runtime_error& error) {
         std::cerr << "zembrook-level: " << error.what() << '\n';
         return 1;
