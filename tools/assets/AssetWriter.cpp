@@ -6,6 +6,7 @@
 #include "MusicComposer.hpp"
 #include "PictureSet.hpp"
 #include "SoundEffects.hpp"
+#include "TilesetSheet.hpp"
 
 namespace assetgen {
 
@@ -50,10 +51,18 @@ bool AssetWriter::writeAll() {
 }
 
 bool AssetWriter::writeContactSheet(const std::filesystem::path& file) {
+    return writeImage(ContactSheet::compose(PictureSet::paintAll()), file);
+}
+
+bool AssetWriter::writeTileset(const std::filesystem::path& file) {
+    return writeImage(TilesetSheet::compose(PictureSet::paintAll()), file);
+}
+
+bool AssetWriter::writeImage(const sf::Image& image, const std::filesystem::path& file) {
     if (file.has_parent_path() && !makeFolder(file.parent_path())) {
         return false;
     }
-    if (!ContactSheet::compose(PictureSet::paintAll()).saveToFile(file.string())) {
+    if (!image.saveToFile(file.string())) {
         return fail("cannot write " + file.string());
     }
     return true;
@@ -62,13 +71,9 @@ bool AssetWriter::writeContactSheet(const std::filesystem::path& file) {
 bool AssetWriter::writeIcons(const std::filesystem::path& theme) {
     for (const unsigned size : IconPainter::kSizes) {
         const std::string side = std::to_string(size);
-        const std::filesystem::path folder = theme / (side + "x" + side) / "apps";
-        const std::filesystem::path file = folder / "zembrook.png";
-        if (!makeFolder(folder)) {
+        const std::filesystem::path file = theme / (side + "x" + side) / "apps" / "zembrook.png";
+        if (!writeImage(IconPainter::icon(size), file)) {
             return false;
-        }
-        if (!IconPainter::icon(size).saveToFile(file.string())) {
-            return fail("cannot write " + file.string());
         }
     }
     return true;

@@ -11,6 +11,7 @@ namespace {
 int usage() {
     std::cerr << "usage: zembrook-assets OUTPUT_FOLDER [--contact-sheet FILE.png]\n"
                  "       zembrook-assets --contact-sheet FILE.png\n"
+                 "       zembrook-assets --tileset FILE.png\n"
                  "       zembrook-assets --icons ICON_THEME_FOLDER\n";
     return 2;
 }
@@ -20,6 +21,7 @@ int usage() {
 int main(int argc, char** argv) {
     std::string output;
     std::string sheet;
+    std::string tileset;
     std::string icons;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -28,6 +30,11 @@ int main(int argc, char** argv) {
                 return usage();
             }
             sheet = argv[++i];
+        } else if (argument == "--tileset") {
+            if (i + 1 >= argc) {
+                return usage();
+            }
+            tileset = argv[++i];
         } else if (argument == "--icons") {
             if (i + 1 >= argc) {
                 return usage();
@@ -39,12 +46,13 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    if (output.empty() && sheet.empty() && icons.empty()) {
+    if (output.empty() && sheet.empty() && tileset.empty() && icons.empty()) {
         return usage();
     }
     assetgen::AssetWriter writer(output);
     const bool written = (output.empty() || writer.writeAll()) &&
                          (sheet.empty() || writer.writeContactSheet(sheet)) &&
+                         (tileset.empty() || writer.writeTileset(tileset)) &&
                          (icons.empty() || writer.writeIcons(icons));
     if (!written) {
         std::cerr << "zembrook-assets: " << writer.error() << '\n';

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "Commands.hpp"
+#include "assets/TempFolder.hpp"
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string output;
+};
+
+// Runs the staged program and keeps what it writes on its standard output.
+Outcome run(const std::string& arguments) {
+    const std::string command = std::string(ZEMBROOK_LEVEL_TOOL) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, n);
+    }
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::string write(const TempFolder& folder, const std::string& name, const std::string& text) {
+    const std::string path = (folder.path / name).string();
+    std::ofstream(path) << text;
+    return path;
+}
+
+std::vector<std::vector<std::string>> csvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string field; std::getline(cells, field, ',');) {
+            fields.push_back(field);
+        }
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+TEST(CommandsTest, CheckExitsZeroWhenCleanOneOnErrorsTwoOnBadUsage) {
+    const TempFolder folder("check");
+    const std::string broken = write(folder, "broken.txt", "3\n1 1 1\n1 0 1\n1 1\n");
+    const Outcome clean = run(std::string("check ") + ZEMBROOK_LEVEL_FILE);
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.output.find("error:"), std::string::npos);
+    const Outcome failed = run(std::string("check ") + ZEMBROOK_LEVEL_FILE + " " + broken);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.output.find(broken + ":4:4: error: only 8 of the 9"), std::string::npos);
+    EXPECT_EQ(run("check").status, 2);
+    EXPECT_EQ(run("check --strict " + broken).status, 2);
+    EXPECT_EQ(run("inspect " + broken).status, 2);
+    EXPECT_EQ(run("simulate " + broken + " --seeds 0").status, 2);
+    EXPECT_EQ(run("simulate " + broken).status, 1);
+}
+
+TEST(CommandsTest, SimulateGivesTheSameOutputEveryTimeAndWithOneJobOrTwo) {
+    const std::string level = ZEMBROOK_LEVEL_FILE;
+    const Outcome first = run("simulate " + level + " --seeds 3 --minutes 1 --jobs 2");
+    ASSERT_EQ(first.status, 0);
+    EXPECT_EQ(run("simulate " + level + " --seeds 3 --minutes 1 --jobs 2").output, first.output);
+    EXPECT_EQ(run("simulate " + level + " --seeds 3 --minutes 1 --jobs 1").output, first.output);
+    EXPECT_NE(first.output.find("   20   1:00"), std::string::npos);
+}
+
+TEST(CommandsTest, SimulateCsvHasOneRowPerSeedAndTimePointEndingAtTheLoss) {
+    const TempFolder folder("csv");
+    const std::string zombies = write(folder, "zombies.txt", "3\n1 1 1\n1 2 1\n1 1 1\n");
+    const auto lost = csvRows(run("simulate " + zombies + " --seeds 2 --minutes 1 --csv").output);
+    ASSERT_EQ(lost.size(), 3u);
+    EXPECT_EQ(lost[0], (std::vector<std::string>{"seed", "time_point", "seconds", "zombies",
+                                                 "humans", "zombie_share"}));
+    EXPECT_EQ(lost[1], (std::vector<std::string>{"1", "1", "3", "1", "0", "1.0000"}));
+    EXPECT_EQ(lost[2], (std::vector<std::string>{"2", "1", "3", "1", "0", "1.0000"}));
+
+    const auto played = csvRows(run(std::string("simulate ") + ZEMBROOK_LEVEL_FILE +
+                                    " --seeds 2 --minutes 0.5 "
+                                    "--csv")
+                                    .output);
+    ASSERT_EQ(played.size(), 1u + 2u * 10u);
+    for (std::size_t row = 1; row < played.size(); ++row) {
+        const auto& fields = played[row];
+        ASSERT_EQ(fields.size(), 6u);
+        EXPECT_EQ(std::stoi(fields[0]), row <= 10 ? 1 : 2);
+        EXPECT_EQ(std::stoi(fields[1]), static_cast<int>((row - 1) % 10 + 1));
+        EXPECT_EQ(std::stoi(fields[2]), 3 * std::stoi(fields[1]));
+        const double zombies = std::stod(fields[3]);
+        EXPECT_NEAR(std::stod(fields[5]), zombies / (zombies + std::stod(fields[4])), 5e-5);
+    }
+}
+
+}  // namespace

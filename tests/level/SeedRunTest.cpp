@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "LevelCheck.hpp"
+#include "SeedRun.hpp"
+
+namespace {
+
+TileMap levelOf(const std::string& text) {
+    const LevelReport report = LevelCheck::checkText(text);
+    return *report.map;
+}
+
+// Two zombies in the left room, three humans in the right one, a wall between them.
+const char* const kWalledOff =
+    "7\n"
+    "1 1 1 1 1 1 1\n"
+    "1 2 0 1 0 3 1\n"
+    "1 0 0 1 0 0 1\n"
+    "1 0 2 1 0 3 1\n"
+    "1 0 0 1 0 0 1\n"
+    "1 0 0 1 3 0 1\n"
+    "1 1 1 1 1 1 1\n";
+
+TEST(SeedRunTest, AZombiesOnlyLevelIsLostAtTheFirstTimePointWhateverTheSeed) {
+    const TileMap level = levelOf("4\n1 1 1 1\n1 2 2 1\n1 0 2 1\n1 1 1 1\n");
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+        const SeedRun run = SeedRun::play(level, seed, 20);
+        EXPECT_TRUE(run.lost);
+        ASSERT_EQ(run.timePoints.size(), 1u);
+        EXPECT_EQ(run.timePoints[0].zombieShare, 1.f);
+        EXPECT_EQ(run.lastHumanStep, 0u);
+    }
+}
+
+TEST(SeedRunTest, HumansWalledOffFromTheZombiesHoldForTheWholeRun) {
+    const TileMap level = levelOf(kWalledOff);
+    for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+        const SeedRun run = SeedRun::play(level, seed, 40);
+        EXPECT_FALSE(run.lost);
+        EXPECT_FALSE(run.lastHumanStep);
+        ASSERT_EQ(run.timePoints.size(), 40u);
+        EXPECT_EQ(run.timePoints.back().humans, 3);
+        EXPECT_FLOAT_EQ(run.timePoints.back().zombieShare, 0.4f);
+    }
+}
+
+TEST(SeedRunTest, ARunComesBackFromItsTextExactly) {
+    const SeedRun played = SeedRun::play(*LevelCheck::checkFile(ZEMBROOK_LEVEL_FILE).map, 7, 3);
+    const SeedRun back = SeedRun::parse(played.serialize());
+    EXPECT_EQ(back.seed, 7u);
+    EXPECT_EQ(back.lost, played.lost);
+    EXPECT_EQ(back.lastHumanStep, played.lastHumanStep);
+    ASSERT_EQ(back.timePoints.size(), played.timePoints.size());
+    for (std::size_t i = 0; i < back.timePoints.size(); ++i) {
+        EXPECT_EQ(back.timePoints[i].zombieShare, played.timePoints[i].zombieShare);
+    }
+    EXPECT_THROW(SeedRun::parse("7 -1 0 3\n2 3 0.4\n"), std::runtime_error);
+}
+
+}  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// One finding about a level file, placed on the token it is about so that editors can jump
+// there. Lines and columns count from 1.
+struct Diagnostic {
+    enum class Severity { Error, Warning };
+
+    Severity severity = Severity::Error;
+    int line = 0;  // 0 when the finding is about the file as a whole (it cannot be read)
+    int column = 0;
+    std::string message;
+};
