@@ -1,10 +1,13 @@
 """The installed game: `cmake --install` into a temporary prefix, then the installed launcher,
 run from an unrelated folder, plays the bundled town or a level file, ends with status 0 on
 Escape, and leaves the player's folder, the installed tree and the temporary folder as they
-were; a level file that cannot be read is refused before any window opens."""
+were; a level file that cannot be read, or that the installed level checker finds errors in, is
+refused before any window opens. The installed checker paints a level with the installed
+pictures."""
 
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -21,6 +24,12 @@ PILLAR = level("11111",
                "10101",
                "10001",
                "11111")
+# A street cell in the outer ring, on line 4 of the file: an error for the level checker.
+BREACHED = level("11111",
+                 "12031",
+                 "00001",
+                 "10001",
+                 "11111")
 
 
 def snapshot(root):
@@ -66,8 +75,9 @@ class Installation:
         self.tmp = os.path.join(self.root, "tmp")
         os.makedirs(self.player)
         os.makedirs(self.tmp)
-        with open(os.path.join(self.player, "pillar.txt"), "w") as out:
-            out.write(PILLAR)
+        for name, text in (("pillar.txt", PILLAR), ("breached.txt", BREACHED)):
+            with open(os.path.join(self.player, name), "w") as out:
+                out.write(text)
         build = os.path.dirname(context.stage)  # the stage is the build tree's stage/
         result = subprocess.run(["cmake", "--install", build, "--prefix", self.prefix],
                                 capture_output=True, text=True)
@@ -75,7 +85,7 @@ class Installation:
         self.launcher = os.path.join(self.prefix, "games", "zembrook")
         self.before = (snapshot(self.prefix), snapshot(self.player))
 
-    def play(self, context, arguments, side, check_cells=None):
+    def play(self, context, arguments, side, check_cells=None, warning=""):
         command = [self.launcher, *arguments]
         with Session(context, None, omit=ALL_ASSETS, command=command, cwd=self.player,
                      env={"TMPDIR": self.tmp}) as game:
@@ -88,6 +98,7 @@ class Installation:
                 check_cells(shot)
             game.key("Escape")
             expect_clean_exit(game)
+            expect(warning in game.stderr(), f"no {warning!r} on standard error")
         expect(snapshot(self.prefix) == self.before[0], "the installed tree was changed")
         expect(snapshot(self.player) == self.before[1], "the player's folder was changed")
         left = os.listdir(self.tmp)
@@ -113,14 +124,32 @@ def installed_launcher_plays(context):
             expect(differs > 30 and same < 10, f"cells (0, 0), (1, 1), (2, 2) look like {wall}, "
                    f"{floor}, {pillar}: not wall, street, wall")
 
-        installation.play(context, ["pillar.txt"], 5, pillar_shown)
+        # Warned of, by the installed checker, and played all the same.
+        installation.play(context, ["pillar.txt"], 5, pillar_shown,
+                          "pillar.txt:1:1: warning: no zombie")
 
-        # No display at all: a level that cannot be read must be refused before any window.
-        refused = subprocess.run([installation.launcher, "missing.txt"], cwd=installation.player,
-                                 env={"PATH": os.environ["PATH"]}, capture_output=True,
-                                 text=True)
-        expect(refused.returncode == 1 and "missing.txt: no such file" in refused.stderr,
-               f"a missing level gave status {refused.returncode}, {refused.stderr!r}")
+        # No display at all: a level that cannot be read, or that has errors, must be refused
+        # before any window, and with the checker's diagnostic for the latter.
+        for name, said in (("missing.txt", "missing.txt: no such file"),
+                           ("breached.txt", "breached.txt:4:1: error: code 0 on the outer ring")):
+            refused = subprocess.run([installation.launcher, name], cwd=installation.player,
+                                     env={"PATH": os.environ["PATH"], "TMPDIR": installation.tmp},
+                                     capture_output=True, text=True)
+            expect(refused.returncode == 1 and said in refused.stderr,
+                   f"{name} gave status {refused.returncode}, {refused.stderr!r}")
+            expect(not os.listdir(installation.tmp), f"{name} left a temporary folder")
+
+        # The installed checker finds the installed pictures from where it lies.
+        picture = os.path.join(installation.root, "pillar.png")
+        painted = subprocess.run([os.path.join(installation.prefix, "games", "zembrook-level"),
+                                  "render", "pillar.txt", picture], cwd=installation.player,
+                                 env={"PATH": os.environ["PATH"]}, capture_output=True, text=True)
+        expect(painted.returncode == 0, f"render gave status {painted.returncode}, "
+               f"{painted.stderr!r}")
+        with open(picture, "rb") as png:
+            size = struct.unpack(">II", png.read(24)[16:24])
+        expect(size == (5 * TILE, 5 * TILE), f"the rendered 5 x 5 level is {size} pixels")
+        note("refused missing.txt and breached.txt; rendered pillar.txt")
     finally:
         installation.remove()
 

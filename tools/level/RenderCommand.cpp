@@ -10,11 +10,19 @@
 
 namespace {
 
-// The staged game keeps its pictures in assets/textures beside the programs.
+// The game's pictures, found from where this program lies, so that a moved tree still works:
+// beside it in the build's stage, or in the data folder of the tree it is installed in.
 std::string defaultAssets() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("assets") : (self.parent_path() / "assets").string();
+    if (error) {
+        return "assets";
+    }
+    const std::filesystem::path staged = self.parent_path() / "assets";
+    if (std::filesystem::is_directory(staged, error)) {
+        return staged.string();
+    }
+    return (self.parent_path() / ZEMBROOK_INSTALLED_ASSETS).lexically_normal().string();
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ const char* const kUsage =
     "          --csv prints seed,time_point,seconds,zombies,humans,zombie_share rows;\n"
     "          --jobs runs that many games at once (default: one per processor)\n"
     "render    paints the level at 30 pixels a cell with the game's pictures, found in\n"
-    "          DIR (default: the assets folder beside this program)\n"
+    "          DIR (default: the game's assets, beside this program or where it is\n"
+    "          installed)\n"
     "\n"
     "Exit status: 0 success (warnings allowed), 1 errors in a level or a file, 2 bad usage.\n";
 
