@@ -30,6 +30,8 @@ const Expected kCases[] = {
     {"4\n1 1 1 1\n1 2 3 1\n1 0 9 1\n1 1 1 1\n", Severity::Warning, 4, 5, "unknown cell code 9"},
     {"4\n1 1 1 1\n1 2 0 1\n1 0 0 1\n1 1 1 1\n", Severity::Warning, 1, 1, "no human"},
     {"4\n1 1 1 1\n1 3 0 1\n1 0 0 1\n1 1 1 1\n", Severity::Warning, 1, 1, "no zombie"},
+    {"3\n1 1 1\n1 0 1\n1 1 1\n", Severity::Warning, 1, 1, "no human"},
+    {"3\n1 1 1\n1 0 1\n1 1 1\n", Severity::Warning, 1, 1, "no zombie"},
 };
 
 TEST(LevelCheckTest, EachFindingPointsAtTheTokenTheGameStumblesOn) {

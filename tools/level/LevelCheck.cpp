@@ -185,10 +185,11 @@ void countPopulation(const TileMap& map, LevelReport& report) {
 }
 
 void checkPopulation(const LevelReport& report, std::size_t sideOffset, Findings& findings) {
-    if (report.humans == 0 && report.zombies > 0) {
+    if (report.humans == 0) {
         findings.add(Severity::Warning, sideOffset,
                      "no human on the map: the game is lost at the first time point");
-    } else if (report.zombies == 0) {
+    }
+    if (report.zombies == 0) {
         findings.add(Severity::Warning, sideOffset, "no zombie on the map: nothing ever happens");
     }
 }
