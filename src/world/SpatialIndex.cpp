@@ -1,0 +1,70 @@
+#include "world/SpatialIndex.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A bound on the grid, so that a level of any size costs at most a million cells.
+constexpr std::int32_t kMostCellsAlongAnEdge = 1024;
+
+}  // namespace
+
+void SpatialIndex::startRebuild(std::size_t count, float extent, float newCellSize) {
+    cellSize = newCellSize;
+    const float cells = std::ceil(extent / cellSize);
+    side =
+        cells >= 1.f
+            ? static_cast<std::int32_t>(std::min(cells, static_cast<float>(kMostCellsAlongAnEdge)))
+            : 1;
+    cellStart.assign(static_cast<std::size_t>(side) * static_cast<std::size_t>(side) + 1, 0);
+    cellOfEntity.clear();
+    positionOfEntity.clear();
+    cellOfEntity.reserve(count);
+    positionOfEntity.reserve(count);
+}
+
+void SpatialIndex::fileNext(sf::Vector2f position) {
+    const auto cell = static_cast<std::uint32_t>(cellAt(cellOf(position.x), cellOf(position.y)));
+    cellOfEntity.push_back(cell);
+    positionOfEntity.push_back(position);
+    ++cellStart[cell + 1];
+}
+
+void SpatialIndex::finishRebuild() {
+    // A counting sort: the counts become each cell's first entry, then every entity is placed
+    // after the ones before it in its cell, which keeps each cell in sequence order.
+    for (std::size_t cell = 1; cell < cellStart.size(); ++cell) {
+        cellStart[cell] += cellStart[cell - 1];
+    }
+    const std::size_t count = cellOfEntity.size();
+    numbers.resize(count);
+    positions.resize(count);
+    for (std::size_t place = 0; place < count; ++place) {
+        const std::uint32_t entry = cellStart[cellOfEntity[place]]++;
+        numbers[entry] = static_cast<std::uint32_t>(place);
+        positions[entry] = positionOfEntity[place];
+    }
+    // Placing moved each cell's start on to the next cell's; move them back.
+    for (std::size_t cell = cellStart.size() - 1; cell > 0; --cell) {
+        cellStart[cell] = cellStart[cell - 1];
+    }
+    cellStart[0] = 0;
+}
+
+std::int32_t SpatialIndex::cellOf(float coordinate) const {
+    const float cell = coordinate / cellSize;
+    // Written so that a coordinate that is not a number lands in the first cell too.
+    if (!(cell >= 0.f)) {
+        return 0;
+    }
+    if (cell >= static_cast<float>(side)) {
+        return side - 1;
+    }
+    return static_cast<std::int32_t>(cell);
+}
+
+SpatialIndex::CellRange SpatialIndex::cellsAround(sf::Vector2f centre, float reach) const {
+    return {cellOf(centre.x - reach), cellOf(centre.y - reach), cellOf(centre.x + reach),
+            cellOf(centre.y + reach)};
+}
