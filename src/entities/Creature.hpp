@@ -4,7 +4,7 @@
 #include "entities/Entity.hpp"
 
 // A zombie or a human: walks along its heading, and steers towards a target while chasing.
-class Creature : public Entity {
+class Creature final : public Entity {
 public:
     static constexpr std::int32_t kZombieHealth = 8;
     static constexpr std::int32_t kHumanHealth = 10;
@@ -35,5 +35,5 @@ public:
 
 private:
     // Turns towards the target, at most kTurnLimit degrees a second; v is the current velocity.
-    void steerTowardsTarget(sf::Vector2f v, sf::Time dt);
+    void steerTowardsTarget(sf::Vector2f v, float seconds);
 };

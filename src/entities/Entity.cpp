@@ -1,11 +1,14 @@
 #include "entities/Entity.hpp"
 
 #include <cmath>
+#include <cstring>
 
 #include "toolkit/Angles.hpp"
 
 Entity::Entity(sf::Vector2f position, float rotation, std::int32_t health)
-    : position(position), rotation(rotation), health(health) {}
+    : position(position), rotation(rotation), health(health) {
+    rememberHeading();
+}
 
 sf::FloatRect Entity::getBoundingBox() const {
     const float radius = getRadius();
@@ -15,21 +18,24 @@ sf::FloatRect Entity::getBoundingBox() const {
 void Entity::onCollision(std::int32_t) {}
 
 void Entity::update(sf::Time dt) {
-    moveAlong(velocity(), dt);
-}
-
-void Entity::moveAlong(sf::Vector2f v, sf::Time dt) {
-    position += v * dt.asSeconds();
+    moveAlong(velocity(), dt.asSeconds());
 }
 
 bool Entity::isDead() const {
     return health <= 0;
 }
 
-sf::Vector2f Entity::heading() const {
+std::uint32_t Entity::bitsOf(float value) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+void Entity::rememberHeading() const {
     // The sine and cosine are taken in double so that every build moves entities alike.
     const double radians = rotation * tk::kDegreesToRadians;
-    return {static_cast<float>(std::cos(radians)), static_cast<float>(std::sin(radians))};
+    headingVector = {static_cast<float>(std::cos(radians)), static_cast<float>(std::sin(radians))};
+    headingRotationBits = bitsOf(rotation);
 }
 
 void Entity::bounce(sf::Vector2f normal) {
@@ -44,5 +50,13 @@ void Entity::bounce(sf::Vector2f normal) {
     if (v.x == 0.f && v.y == 0.f) {
         return;
     }
-    rotation = tk::polarAngle(v);
+    rotation = headingAfterBounce(v);
+}
+
+float Entity::headingAfterBounce(sf::Vector2f v) {
+    if (bitsOf(v.x) != bitsOf(bouncedVelocity.x) || bitsOf(v.y) != bitsOf(bouncedVelocity.y)) {
+        bouncedVelocity = v;
+        bouncedRotation = tk::polarAngle(v);
+    }
+    return bouncedRotation;
 }

@@ -32,7 +32,14 @@ public:
     void bounce(sf::Vector2f normal);
 
     // The unit vector of the current rotation, computed the same way by movement and bounce.
-    sf::Vector2f heading() const;
+    // Most steps leave a rotation as it was, so the vector is kept and worked out again only
+    // once the rotation has changed.
+    sf::Vector2f heading() const {
+        if (bitsOf(rotation) != headingRotationBits) {
+            rememberHeading();
+        }
+        return headingVector;
+    }
     sf::Vector2f velocity() const { return heading() * getSpeed(); }
 
     sf::Vector2f position;
@@ -42,6 +49,22 @@ public:
     tk::Connection emitterConnection;
 
 protected:
-    // The movement of update, for kinds that already hold their velocity.
-    void moveAlong(sf::Vector2f v, sf::Time dt);
+    // The movement of update, for kinds that already hold their velocity and the step's length
+    // in seconds.
+    void moveAlong(sf::Vector2f v, float seconds) { position += v * seconds; }
+
+private:
+    // Compared by their bits: a rotation of -0 gives another sine than one of +0.
+    static std::uint32_t bitsOf(float value);
+    void rememberHeading() const;
+    float headingAfterBounce(sf::Vector2f v);
+
+    // The heading of the rotation whose bits are kept beside it.
+    mutable std::uint32_t headingRotationBits = 0;
+    mutable sf::Vector2f headingVector;
+    // The last velocity a bounce turned into a rotation, with that rotation: an entity whose
+    // box stays over a wall bounces every step with the same velocity until it is clear.
+    // A still entity never bounces, so the zero velocity marks that none is kept.
+    sf::Vector2f bouncedVelocity;
+    float bouncedRotation = 0.f;
 };

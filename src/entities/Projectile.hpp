@@ -3,7 +3,7 @@
 #include "entities/Entity.hpp"
 
 // A turret's shot: flies straight, bounces off walls and expires after a while.
-class Projectile : public Entity {
+class Projectile final : public Entity {
 public:
     static sf::Time initialLifetime() { return sf::seconds(3.f); }
 

@@ -10,13 +10,13 @@ constexpr std::int32_t kMostCellsAlongAnEdge = 1024;
 
 }  // namespace
 
-void SpatialIndex::startRebuild(std::size_t count, float extent, float newCellSize) {
-    cellSize = newCellSize;
-    const float cells = std::ceil(extent / cellSize);
-    side =
-        cells >= 1.f
-            ? static_cast<std::int32_t>(std::min(cells, static_cast<float>(kMostCellsAlongAnEdge)))
-            : 1;
+void SpatialIndex::startRebuild(std::size_t count, float extent, float cellSize) {
+    const float fewestCells = std::floor(std::sqrt(static_cast<float>(count)));
+    const float cells = std::min(
+        {std::ceil(extent / cellSize), fewestCells, static_cast<float>(kMostCellsAlongAnEdge)});
+    // Also false for an extent that is not a number.
+    side = cells >= 1.f ? static_cast<std::int32_t>(cells) : 1;
+    cellsPerPixel = static_cast<float>(side) / std::max(extent, 1.f);
     cellStart.assign(static_cast<std::size_t>(side) * static_cast<std::size_t>(side) + 1, 0);
     cellOfEntity.clear();
     positionOfEntity.clear();
@@ -50,21 +50,4 @@ void SpatialIndex::finishRebuild() {
         cellStart[cell] = cellStart[cell - 1];
     }
     cellStart[0] = 0;
-}
-
-std::int32_t SpatialIndex::cellOf(float coordinate) const {
-    const float cell = coordinate / cellSize;
-    // Written so that a coordinate that is not a number lands in the first cell too.
-    if (!(cell >= 0.f)) {
-        return 0;
-    }
-    if (cell >= static_cast<float>(side)) {
-        return side - 1;
-    }
-    return static_cast<std::int32_t>(cell);
-}
-
-SpatialIndex::CellRange SpatialIndex::cellsAround(sf::Vector2f centre, float reach) const {
-    return {cellOf(centre.x - reach), cellOf(centre.y - reach), cellOf(centre.x + reach),
-            cellOf(centre.y + reach)};
 }

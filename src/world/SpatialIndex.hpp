@@ -19,9 +19,11 @@ class SpatialIndex {
 public:
     static constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
 
-    // Files the entities in cells of cellSize pixels over the square from (0, 0) to (extent,
-    // extent); an entity outside it, or at no position at all, is filed in the nearest border
-    // cell, where every search that could reach it looks.
+    // Files the entities in cells of at least cellSize pixels over the square from (0, 0) to
+    // (extent, extent), with no more cells than entities, so that a few entities on a large
+    // level are not spread over many empty cells; an entity outside the square, or at no
+    // position at all, is filed in the nearest border cell, where every search that could reach
+    // it looks.
     template <typename Entities>
     void rebuild(const Entities& entities, float extent, float cellSize) {
         startRebuild(entities.size(), extent, cellSize);
@@ -38,6 +40,9 @@ public:
     template <typename Accepts>
     std::size_t first(sf::Vector2f centre, float reach, Accepts accepts) const {
         std::size_t found = kNone;
+        if (numbers.empty()) {
+            return found;
+        }
         const CellRange range = cellsAround(centre, reach);
         for (std::int32_t row = range.top; row <= range.bottom; ++row) {
             for (std::int32_t column = range.left; column <= range.right; ++column) {
@@ -60,6 +65,9 @@ public:
     // cell by cell: callers that pick among them must settle ties by place themselves.
     template <typename Visit>
     void forEachNear(sf::Vector2f centre, float reach, Visit visit) const {
+        if (numbers.empty()) {
+            return;
+        }
         const CellRange range = cellsAround(centre, reach);
         for (std::int32_t row = range.top; row <= range.bottom; ++row) {
             for (std::int32_t column = range.left; column <= range.right; ++column) {
@@ -84,14 +92,27 @@ private:
     void finishRebuild();
 
     // The column or row of a coordinate, held to the grid.
-    std::int32_t cellOf(float coordinate) const;
-    CellRange cellsAround(sf::Vector2f centre, float reach) const;
+    std::int32_t cellOf(float coordinate) const {
+        const float cell = coordinate * cellsPerPixel;
+        // Written so that a coordinate that is not a number lands in the first cell too.
+        if (!(cell >= 0.f)) {
+            return 0;
+        }
+        return cell < static_cast<float>(side) ? static_cast<std::int32_t>(cell) : side - 1;
+    }
+    CellRange cellsAround(sf::Vector2f centre, float reach) const {
+        if (side == 1) {
+            return {0, 0, 0, 0};
+        }
+        return {cellOf(centre.x - reach), cellOf(centre.y - reach), cellOf(centre.x + reach),
+                cellOf(centre.y + reach)};
+    }
     std::size_t cellAt(std::int32_t column, std::int32_t row) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(side) +
                static_cast<std::size_t>(column);
     }
 
-    float cellSize = 1.f;
+    float cellsPerPixel = 1.f;
     std::int32_t side = 1;  // cells along each edge
     // Entity places grouped by cell, in sequence order within each: the entries of cell c are
     // numbers[cellStart[c]] up to numbers[cellStart[c + 1]], with their positions alongside.

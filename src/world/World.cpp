@@ -256,12 +256,12 @@ bool World::engageFirstBuilding(Creature& zombie, Buildings& buildings, const Sp
                                 sf::Time dt) {
     // Each engagement may strike, so only the first building that engages is engaged: the
     // first one in sequence order that stands and lies within range.
-    const std::size_t first =
-        index.first(zombie.position, kEngagementRange + kSearchMargin,
-                    [&](std::size_t place, sf::Vector2f position) {
-                        return !buildings[place].isDead() &&
-                               squaredDistance(position, zombie.position) < kEngagementRangeSquared;
-                    });
+    const std::size_t first = index.first(zombie.position, kEngagementRange + kSearchMargin,
+                                          [&](std::size_t place, sf::Vector2f position) {
+                                              return squaredDistance(position, zombie.position) <
+                                                         kEngagementRangeSquared &&
+                                                     !buildings[place].isDead();
+                                          });
     return first != SpatialIndex::kNone && engageBuilding(zombie, buildings[first], dt);
 }
 
@@ -271,8 +271,8 @@ bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf
     const std::size_t first = humanIndex.first(
         zombie.position, kEngagementRange + kSearchMargin,
         [&](std::size_t place, sf::Vector2f position) {
-            return !humans[place].isDead() &&
-                   squaredDistance(position, zombie.position) < kEngagementRangeSquared;
+            return squaredDistance(position, zombie.position) < kEngagementRangeSquared &&
+                   !humans[place].isDead();
         });
     if (first == SpatialIndex::kNone) {
         return false;
@@ -334,7 +334,8 @@ void World::strike(Creature& zombie, Entity& building, sf::Time dt) {
     }
 }
 
-void World::collideWithTiles(Entity& entity) {
+template <typename Kind>
+void World::collideWithTiles(Kind& entity) {
     struct Neighbour {
         std::int64_t columnOffset;
         std::int64_t rowOffset;
@@ -428,8 +429,8 @@ void World::updateProjectiles() {
             projectile.position, searchReach, [&](std::size_t place, sf::Vector2f position) {
                 const Creature& zombie = zombies[place];
                 const float reach = projectile.getRadius() + zombie.getRadius();
-                return !zombie.isDead() &&
-                       squaredDistance(projectile.position, position) < reach * reach;
+                return squaredDistance(projectile.position, position) < reach * reach &&
+                       !zombie.isDead();
             });
         if (first == SpatialIndex::kNone) {
             continue;

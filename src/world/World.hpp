@@ -65,7 +65,9 @@ private:
     template <typename Buildings>
     bool engageFirstBuilding(Creature& zombie, Buildings& buildings, const SpatialIndex& index,
                              sf::Time dt);
-    void collideWithTiles(Entity& entity);
+    // A template, so that each kind's radius, speed and wall reaction are called directly.
+    template <typename Kind>
+    void collideWithTiles(Kind& entity);
 
     // Counts the turret's reload down, or aims and fires once it is ready and a zombie is near.
     void updateTurret(Turret& turret, sf::Time dt);

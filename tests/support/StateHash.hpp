@@ -88,7 +88,7 @@ public:
             add(particle.velocity);
             add(particle.rotation);
             add(std::uint64_t{particle.color.toInteger()});
-            add(particle.passedLifetime);
+            add(static_cast<std::uint64_t>(particle.passedMicroseconds));
         }
     }
 
