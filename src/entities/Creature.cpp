@@ -25,7 +25,7 @@ void Creature::update(sf::Time dt) {
     const sf::Vector2f v = velocity();
     const float seconds = dt.asSeconds();
     moveAlong(v, seconds);
-    avoidTimer -= dt;
+    avoidTimer = countedDown(avoidTimer, dt);
     if (state == Chase) {
         steerTowardsTarget(v, seconds);
     }

@@ -1,7 +1,6 @@
 #include "entities/Entity.hpp"
 
 #include <cmath>
-#include <cstring>
 
 #include "toolkit/Angles.hpp"
 
@@ -10,25 +9,10 @@ Entity::Entity(sf::Vector2f position, float rotation, std::int32_t health)
     rememberHeading();
 }
 
-sf::FloatRect Entity::getBoundingBox() const {
-    const float radius = getRadius();
-    return {position.x - radius, position.y - radius, 2.f * radius, 2.f * radius};
-}
-
 void Entity::onCollision(std::int32_t) {}
 
 void Entity::update(sf::Time dt) {
     moveAlong(velocity(), dt.asSeconds());
-}
-
-bool Entity::isDead() const {
-    return health <= 0;
-}
-
-std::uint32_t Entity::bitsOf(float value) {
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
 }
 
 void Entity::rememberHeading() const {

@@ -4,6 +4,7 @@
 #include <SFML/System/Time.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <cstdint>
+#include <cstring>
 
 #include "toolkit/Connection.hpp"
 
@@ -19,14 +20,17 @@ public:
     Entity& operator=(Entity&&) = default;
 
     // The square of side twice the radius around the centre; wall tests use it.
-    virtual sf::FloatRect getBoundingBox() const;
+    virtual sf::FloatRect getBoundingBox() const {
+        const float radius = getRadius();
+        return {position.x - radius, position.y - radius, 2.f * radius, 2.f * radius};
+    }
     virtual float getRadius() const = 0;
     virtual float getSpeed() const = 0;
     // Told the code of the cell the entity ran into; most kinds do not care.
     virtual void onCollision(std::int32_t code);
     // Moves the entity along its heading for dt.
     virtual void update(sf::Time dt);
-    virtual bool isDead() const;
+    virtual bool isDead() const { return health <= 0; }
 
     // Reflects the heading off a wall whose outward normal is given; a still entity keeps it.
     void bounce(sf::Vector2f normal);
@@ -49,13 +53,22 @@ public:
     tk::Connection emitterConnection;
 
 protected:
+    // A timer less dt. Written out because the media library's time arithmetic is never
+    // inlined and "-=" alone makes five calls into it; timers count down at every update.
+    static sf::Time countedDown(sf::Time timer, sf::Time dt) {
+        return sf::microseconds(timer.asMicroseconds() - dt.asMicroseconds());
+    }
     // The movement of update, for kinds that already hold their velocity and the step's length
     // in seconds.
     void moveAlong(sf::Vector2f v, float seconds) { position += v * seconds; }
 
 private:
     // Compared by their bits: a rotation of -0 gives another sine than one of +0.
-    static std::uint32_t bitsOf(float value);
+    static std::uint32_t bitsOf(float value) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        return bits;
+    }
     void rememberHeading() const;
     float headingAfterBounce(sf::Vector2f v);
 

@@ -2,7 +2,7 @@
 
 void Projectile::update(sf::Time dt) {
     Entity::update(dt);
-    lifetime -= dt;
+    lifetime = countedDown(lifetime, dt);
 }
 
 bool Projectile::isDead() const {

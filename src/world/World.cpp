@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "toolkit/Angles.hpp"
@@ -348,8 +349,19 @@ void World::collideWithTiles(Kind& entity) {
     const std::int64_t column = cellIndex(entity.position.x);
     const std::int64_t row = cellIndex(entity.position.y);
     const sf::FloatRect box = entity.getBoundingBox();
+    // Which edges of its own cell the box reaches over. A box that stays on this side of an
+    // edge, up to touching it, cannot overlap the neighbour beyond it, so that neighbour is
+    // not looked at. The edges are whole numbers of pixels and the box's sides are worked out
+    // as the overlap test works them out, so nothing the test would find is skipped.
+    const sf::FloatRect cell = tileMap.cellRect(column, row);
+    const bool crosses[] = {box.left<cell.left, box.left + box.width> cell.left + cell.width,
+                            box.top<cell.top, box.top + box.height> cell.top + cell.height};
     bool hitWall = false;
-    for (const Neighbour& neighbour : kNeighbours) {
+    for (std::size_t side = 0; side < std::size(kNeighbours); ++side) {
+        if (!crosses[side]) {
+            continue;
+        }
+        const Neighbour& neighbour = kNeighbours[side];
         const std::int64_t c = column + neighbour.columnOffset;
         const std::int64_t r = row + neighbour.rowOffset;
         if (tileMap.at(c, r) == Block && tileMap.cellRect(c, r).intersects(box)) {
