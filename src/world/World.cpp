@@ -113,6 +113,7 @@ void World::replaceState(const WorldState& replacement) {
     }
     state = replacement;
     zombieIndexCurrent = false;
+    wallMasksCurrent = false;
     for (Projectile& projectile : projectiles) {
         renderer->attachTrail(projectile);
     }
@@ -140,6 +141,7 @@ void World::placeObject(std::uint32_t column, std::uint32_t row, std::int32_t co
     tileMap.cells[static_cast<std::size_t>(row) * tileMap.size + column] =
         code == Block ? Block : Floor;
     zombieIndexCurrent = false;
+    wallMasksCurrent = false;
     switch (code) {
         case SpawnZombie:
             spawnCreature(true, column, row);
@@ -210,6 +212,30 @@ void World::indexContacts() {
     rebuildIndex(barricadeIndex, barricades, kContactCellSize);
 }
 
+std::uint8_t World::wallsAround(std::int64_t column, std::int64_t row) {
+    constexpr std::uint8_t kEverySide = 0xf;
+    const std::int64_t size = tileMap.size;
+    if (column < 0 || row < 0 || column >= size || row >= size) {
+        return kEverySide;
+    }
+    if (!wallMasksCurrent) {
+        wallMasks.assign(tileMap.cells.size(), 0);
+        for (std::int64_t r = 0; r < size; ++r) {
+            for (std::int64_t c = 0; c < size; ++c) {
+                const bool walls[] = {tileMap.at(c - 1, r) == Block, tileMap.at(c + 1, r) == Block,
+                                      tileMap.at(c, r - 1) == Block, tileMap.at(c, r + 1) == Block};
+                std::uint8_t mask = 0;
+                for (std::size_t side = 0; side < std::size(walls); ++side) {
+                    mask = static_cast<std::uint8_t>(mask | (walls[side] ? 1u << side : 0u));
+                }
+                wallMasks[static_cast<std::size_t>(r * size + c)] = mask;
+            }
+        }
+        wallMasksCurrent = true;
+    }
+    return wallMasks[static_cast<std::size_t>(row * size + column)];
+}
+
 const SpatialIndex& World::zombiesByPlace() {
     if (!zombieIndexCurrent) {
         rebuildIndex(zombieIndex, zombies, kZombieCellSize);
@@ -220,7 +246,9 @@ const SpatialIndex& World::zombiesByPlace() {
 
 void World::updateCreatures(sf::Time dt) {
     zombieIndexCurrent = false;
-    indexContacts();
+    if (!zombies.empty()) {
+        indexContacts();
+    }
     std::vector<Creature> newZombies;
     for (Creature& zombie : zombies) {
         zombie.update(dt);
@@ -348,17 +376,27 @@ void World::collideWithTiles(Kind& entity) {
 
     const std::int64_t column = cellIndex(entity.position.x);
     const std::int64_t row = cellIndex(entity.position.y);
+    const std::uint8_t walls = wallsAround(column, row);
+    if (walls == 0) {
+        return;
+    }
     const sf::FloatRect box = entity.getBoundingBox();
     // Which edges of its own cell the box reaches over. A box that stays on this side of an
     // edge, up to touching it, cannot overlap the neighbour beyond it, so that neighbour is
     // not looked at. The edges are whole numbers of pixels and the box's sides are worked out
     // as the overlap test works them out, so nothing the test would find is skipped.
     const sf::FloatRect cell = tileMap.cellRect(column, row);
-    const bool crosses[] = {box.left<cell.left, box.left + box.width> cell.left + cell.width,
-                            box.top<cell.top, box.top + box.height> cell.top + cell.height};
+    const bool crossesLeft = box.left < cell.left;
+    const bool crossesRight = box.left + box.width > cell.left + cell.width;
+    const bool crossesTop = box.top < cell.top;
+    const bool crossesBottom = box.top + box.height > cell.top + cell.height;
+    if (!(crossesLeft || crossesRight || crossesTop || crossesBottom)) {
+        return;
+    }
+    const bool crosses[] = {crossesLeft, crossesRight, crossesTop, crossesBottom};
     bool hitWall = false;
     for (std::size_t side = 0; side < std::size(kNeighbours); ++side) {
-        if (!crosses[side]) {
+        if (!crosses[side] || (walls & (1u << side)) == 0) {
             continue;
         }
         const Neighbour& neighbour = kNeighbours[side];

@@ -76,6 +76,9 @@ private:
     // Files the humans and buildings that the zombies meet in the creature pass; none of them
     // moves, appears or goes away during it.
     void indexContacts();
+    // Which of a cell's four neighbours are walls, a bit each in the order the wall test takes
+    // them; every side for a cell off the grid, whose neighbours it does not know.
+    std::uint8_t wallsAround(std::int64_t column, std::int64_t row);
     // The zombies filed where the creature pass left them, for the phases after it.
     const SpatialIndex& zombiesByPlace();
     template <typename Entities>
@@ -102,6 +105,10 @@ private:
     SpatialIndex zombieIndex;
     // False whenever zombies may have moved, come or gone since zombieIndex was built.
     bool zombieIndexCurrent = false;
+    // wallsAround for every cell of the grid, row by row; most cells have no wall beside them,
+    // and their entities need no wall test at all. False whenever the grid may have changed.
+    std::vector<std::uint8_t> wallMasks;
+    bool wallMasksCurrent = false;
     bool silent = false;
     std::uint32_t goldAmount = kStartingGold;
 };
