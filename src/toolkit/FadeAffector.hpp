@@ -17,12 +17,30 @@ public:
         : fadeInRatio(fadeInRatio), fadeOutRatio(fadeOutRatio) {}
 
     // Every particle of an update in one plain loop, the way the particle system calls it.
+    // Particles emitted together lie side by side and are equally old, so the alpha worked out
+    // for one serves the next ones of the same age.
     void operator()(ParticleRange particles, sf::Time /*dt*/) const {
+        const Particle* previous = nullptr;
+        Fade previousFade;
         for (Particle& particle : particles) {
-            fade(particle);
+            const bool sameAge = previous != nullptr &&
+                                 particle.passedMicroseconds == previous->passedMicroseconds &&
+                                 particle.totalMicroseconds == previous->totalMicroseconds;
+            if (!sameAge) {
+                previousFade = fadeAt(particle);
+            }
+            if (previousFade.changes) {
+                particle.color.a = previousFade.alpha;
+            }
+            previous = &particle;
         }
     }
-    void operator()(Particle& particle, sf::Time /*dt*/) const { fade(particle); }
+    void operator()(Particle& particle, sf::Time /*dt*/) const {
+        const Fade fade = fadeAt(particle);
+        if (fade.changes) {
+            particle.color.a = fade.alpha;
+        }
+    }
 
 private:
     // The ratios arrive as floats (0.8f is a hair above 0.8), which would cut whole values such
@@ -36,15 +54,24 @@ private:
         return static_cast<sf::Uint8>(std::clamp(alpha, 0.0, 255.0));
     }
 
-    void fade(Particle& particle) const {
+    // Whether a particle of that age gets a new alpha, and which: between the fades it keeps
+    // the alpha it has.
+    struct Fade {
+        bool changes = false;
+        sf::Uint8 alpha = 0;
+    };
+
+    Fade fadeAt(const Particle& particle) const {
         const double progress = elapsedRatio(particle);
         const double fadeIn = fadeInRatio;
         const double fadeOut = fadeOutRatio;
         if (progress < fadeIn) {
-            particle.color.a = alphaFor(progress / fadeIn);
-        } else if (progress > 1.0 - fadeOut) {
-            particle.color.a = alphaFor((1.0 - progress) / fadeOut);
+            return {true, alphaFor(progress / fadeIn)};
         }
+        if (progress > 1.0 - fadeOut) {
+            return {true, alphaFor((1.0 - progress) / fadeOut)};
+        }
+        return {};
     }
 
     float fadeInRatio;

@@ -24,13 +24,6 @@ void SpatialIndex::startRebuild(std::size_t count, float extent, float cellSize)
     positionOfEntity.reserve(count);
 }
 
-void SpatialIndex::fileNext(sf::Vector2f position) {
-    const auto cell = static_cast<std::uint32_t>(cellAt(cellOf(position.x), cellOf(position.y)));
-    cellOfEntity.push_back(cell);
-    positionOfEntity.push_back(position);
-    ++cellStart[cell + 1];
-}
-
 void SpatialIndex::finishRebuild() {
     // A counting sort: the counts become each cell's first entry, then every entity is placed
     // after the ones before it in its cell, which keeps each cell in sequence order.

@@ -88,7 +88,13 @@ private:
     };
 
     void startRebuild(std::size_t count, float extent, float cellSize);
-    void fileNext(sf::Vector2f position);
+    void fileNext(sf::Vector2f position) {
+        const auto cell =
+            static_cast<std::uint32_t>(cellAt(cellOf(position.x), cellOf(position.y)));
+        cellOfEntity.push_back(cell);
+        positionOfEntity.push_back(position);
+        ++cellStart[cell + 1];
+    }
     void finishRebuild();
 
     // The column or row of a coordinate, held to the grid.
