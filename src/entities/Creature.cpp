@@ -19,15 +19,14 @@ void Creature::onCollision(std::int32_t code) {
     }
 }
 
-void Creature::update(sf::Time dt) {
+void Creature::advance(const StepLength& step) {
     // Moving leaves the rotation alone, so one heading serves the move and the steering; the
     // sine and cosine behind it are most of a crowded step's cost.
     const sf::Vector2f v = velocity();
-    const float seconds = dt.asSeconds();
-    moveAlong(v, seconds);
-    avoidTimer = countedDown(avoidTimer, dt);
+    moveAlong(v, step.seconds);
+    avoidTimer = countedDown(avoidTimer, step);
     if (state == Chase) {
-        steerTowardsTarget(v, seconds);
+        steerTowardsTarget(v, step.seconds);
     }
 }
 

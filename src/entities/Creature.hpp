@@ -25,7 +25,9 @@ public:
     float getRadius() const override { return kRadius; }
     float getSpeed() const override { return state == Attack ? 0.f : kSpeed; }
     void onCollision(std::int32_t code) override;
-    void update(sf::Time dt) override;
+    void update(sf::Time dt) override { advance(StepLength(dt)); }
+    // update, for a step length already converted.
+    void advance(const StepLength& step);
 
     bool isZombie = false;
     CreatureState state = Wander;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "entities/StepLength.hpp"
 #include "toolkit/Connection.hpp"
 
 // Everything that takes part in the simulation: a value with a place, a heading and hit points,
@@ -53,10 +54,10 @@ public:
     tk::Connection emitterConnection;
 
 protected:
-    // A timer less dt. Written out because the media library's time arithmetic is never
-    // inlined and "-=" alone makes five calls into it; timers count down at every update.
-    static sf::Time countedDown(sf::Time timer, sf::Time dt) {
-        return sf::microseconds(timer.asMicroseconds() - dt.asMicroseconds());
+    // A timer less one update. Written out because the media library's time arithmetic is
+    // never inlined and "-=" alone makes five calls into it; timers count down at every update.
+    static sf::Time countedDown(sf::Time timer, const StepLength& step) {
+        return sf::microseconds(timer.asMicroseconds() - step.microseconds);
     }
     // The movement of update, for kinds that already hold their velocity and the step's length
     // in seconds.

@@ -11,7 +11,9 @@ public:
 
     float getRadius() const override { return 6.f; }
     float getSpeed() const override { return 100.f; }
-    void update(sf::Time dt) override;
+    void update(sf::Time dt) override { advance(StepLength(dt)); }
+    // update, for a step length already converted.
+    void advance(const StepLength& step);
     bool isDead() const override;
 
     // Time left before the shot expires; it is still alive at exactly zero.

@@ -249,22 +249,23 @@ void World::updateCreatures(sf::Time dt) {
     if (!zombies.empty()) {
         indexContacts();
     }
+    const StepLength step(dt);
     std::vector<Creature> newZombies;
     for (Creature& zombie : zombies) {
-        zombie.update(dt);
+        zombie.advance(step);
         handleZombieContacts(zombie, newZombies, dt);
-        zombie.update(dt);
+        zombie.advance(step);
         collideWithTiles(zombie);
     }
     zombies.insert(zombies.end(), newZombies.begin(), newZombies.end());
     for (Creature& human : humans) {
-        human.update(dt);
+        human.advance(step);
         collideWithTiles(human);
     }
     for (Projectile& projectile : projectiles) {
-        projectile.update(dt);
+        projectile.advance(step);
         collideWithTiles(projectile);
-        projectile.update(dt);
+        projectile.advance(step);
     }
 }
 
