@@ -212,26 +212,28 @@ void World::indexContacts() {
     rebuildIndex(barricadeIndex, barricades, kContactCellSize);
 }
 
-std::uint8_t World::wallsAround(std::int64_t column, std::int64_t row) {
+void World::rebuildWallMasks() {
+    const std::int64_t size = tileMap.size;
+    wallMasks.assign(tileMap.cells.size(), 0);
+    for (std::int64_t r = 0; r < size; ++r) {
+        for (std::int64_t c = 0; c < size; ++c) {
+            const bool walls[] = {tileMap.at(c - 1, r) == Block, tileMap.at(c + 1, r) == Block,
+                                  tileMap.at(c, r - 1) == Block, tileMap.at(c, r + 1) == Block};
+            std::uint8_t mask = 0;
+            for (std::size_t side = 0; side < std::size(walls); ++side) {
+                mask = static_cast<std::uint8_t>(mask | (walls[side] ? 1u << side : 0u));
+            }
+            wallMasks[static_cast<std::size_t>(r * size + c)] = mask;
+        }
+    }
+    wallMasksCurrent = true;
+}
+
+std::uint8_t World::wallsAround(std::int64_t column, std::int64_t row) const {
     constexpr std::uint8_t kEverySide = 0xf;
     const std::int64_t size = tileMap.size;
     if (column < 0 || row < 0 || column >= size || row >= size) {
         return kEverySide;
-    }
-    if (!wallMasksCurrent) {
-        wallMasks.assign(tileMap.cells.size(), 0);
-        for (std::int64_t r = 0; r < size; ++r) {
-            for (std::int64_t c = 0; c < size; ++c) {
-                const bool walls[] = {tileMap.at(c - 1, r) == Block, tileMap.at(c + 1, r) == Block,
-                                      tileMap.at(c, r - 1) == Block, tileMap.at(c, r + 1) == Block};
-                std::uint8_t mask = 0;
-                for (std::size_t side = 0; side < std::size(walls); ++side) {
-                    mask = static_cast<std::uint8_t>(mask | (walls[side] ? 1u << side : 0u));
-                }
-                wallMasks[static_cast<std::size_t>(r * size + c)] = mask;
-            }
-        }
-        wallMasksCurrent = true;
     }
     return wallMasks[static_cast<std::size_t>(row * size + column)];
 }
@@ -248,6 +250,10 @@ void World::updateCreatures(sf::Time dt) {
     zombieIndexCurrent = false;
     if (!zombies.empty()) {
         indexContacts();
+    }
+    // Only this pass moves entities into walls, and the grid changes only between steps.
+    if (!wallMasksCurrent) {
+        rebuildWallMasks();
     }
     const StepLength step(dt);
     std::vector<Creature> newZombies;

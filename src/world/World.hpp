@@ -78,7 +78,8 @@ private:
     void indexContacts();
     // Which of a cell's four neighbours are walls, a bit each in the order the wall test takes
     // them; every side for a cell off the grid, whose neighbours it does not know.
-    std::uint8_t wallsAround(std::int64_t column, std::int64_t row);
+    std::uint8_t wallsAround(std::int64_t column, std::int64_t row) const;
+    void rebuildWallMasks();
     // The zombies filed where the creature pass left them, for the phases after it.
     const SpatialIndex& zombiesByPlace();
     template <typename Entities>
