@@ -57,7 +57,11 @@ void Session::update() {
             parts.state = GameState::GameOver;
         }
     }
-    refreshTimeline();
+    // No frame is drawn while a jump plays the skipped steps, and the jump refreshes the bar
+    // once it lands, so a bar rebuilt at each of those steps would never be seen.
+    if (!parts.history.isBusy()) {
+        refreshTimeline();
+    }
 }
 
 void Session::fastForward(TimePoint target) {

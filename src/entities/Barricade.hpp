@@ -3,7 +3,7 @@
 #include "entities/Entity.hpp"
 
 // A passive building that zombies stop at and wear down.
-class Barricade : public Entity {
+class Barricade final : public Entity {
 public:
     static constexpr std::int32_t kHealth = 10;
 

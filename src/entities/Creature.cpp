@@ -19,18 +19,18 @@ void Creature::onCollision(std::int32_t code) {
     }
 }
 
-void Creature::update(sf::Time dt) {
+void Creature::advance(const StepLength& step) {
     // Moving leaves the rotation alone, so one heading serves the move and the steering; the
     // sine and cosine behind it are most of a crowded step's cost.
     const sf::Vector2f v = velocity();
-    moveAlong(v, dt);
-    avoidTimer -= dt;
+    moveAlong(v, step.seconds);
+    avoidTimer = countedDown(avoidTimer, step);
     if (state == Chase) {
-        steerTowardsTarget(v, dt);
+        steerTowardsTarget(v, step.seconds);
     }
 }
 
-void Creature::steerTowardsTarget(sf::Vector2f v, sf::Time dt) {
+void Creature::steerTowardsTarget(sf::Vector2f v, float seconds) {
     const sf::Vector2f toTarget = target - position;
     // Standing on the target gives no direction to turn to, so the heading is kept.
     if (toTarget.x == 0.f && toTarget.y == 0.f) {
@@ -39,5 +39,5 @@ void Creature::steerTowardsTarget(sf::Vector2f v, sf::Time dt) {
     const float cross = v.x * toTarget.y - v.y * toTarget.x;
     const float dot = v.x * toTarget.x + v.y * toTarget.y;
     const float error = std::atan2(cross, dot) * tk::kRadiansToDegrees;
-    rotation += std::clamp(error, -kTurnLimit, kTurnLimit) * dt.asSeconds();
+    rotation += std::clamp(error, -kTurnLimit, kTurnLimit) * seconds;
 }

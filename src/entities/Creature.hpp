@@ -4,7 +4,7 @@
 #include "entities/Entity.hpp"
 
 // A zombie or a human: walks along its heading, and steers towards a target while chasing.
-class Creature : public Entity {
+class Creature final : public Entity {
 public:
     static constexpr std::int32_t kZombieHealth = 8;
     static constexpr std::int32_t kHumanHealth = 10;
@@ -25,7 +25,9 @@ public:
     float getRadius() const override { return kRadius; }
     float getSpeed() const override { return state == Attack ? 0.f : kSpeed; }
     void onCollision(std::int32_t code) override;
-    void update(sf::Time dt) override;
+    void update(sf::Time dt) override { advance(StepLength(dt)); }
+    // update, for a step length already converted.
+    void advance(const StepLength& step);
 
     bool isZombie = false;
     CreatureState state = Wander;
@@ -35,5 +37,5 @@ public:
 
 private:
     // Turns towards the target, at most kTurnLimit degrees a second; v is the current velocity.
-    void steerTowardsTarget(sf::Vector2f v, sf::Time dt);
+    void steerTowardsTarget(sf::Vector2f v, float seconds);
 };

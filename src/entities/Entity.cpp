@@ -5,31 +5,21 @@
 #include "toolkit/Angles.hpp"
 
 Entity::Entity(sf::Vector2f position, float rotation, std::int32_t health)
-    : position(position), rotation(rotation), health(health) {}
-
-sf::FloatRect Entity::getBoundingBox() const {
-    const float radius = getRadius();
-    return {position.x - radius, position.y - radius, 2.f * radius, 2.f * radius};
+    : position(position), rotation(rotation), health(health) {
+    rememberHeading();
 }
 
 void Entity::onCollision(std::int32_t) {}
 
 void Entity::update(sf::Time dt) {
-    moveAlong(velocity(), dt);
+    moveAlong(velocity(), dt.asSeconds());
 }
 
-void Entity::moveAlong(sf::Vector2f v, sf::Time dt) {
-    position += v * dt.asSeconds();
-}
-
-bool Entity::isDead() const {
-    return health <= 0;
-}
-
-sf::Vector2f Entity::heading() const {
+void Entity::rememberHeading() const {
     // The sine and cosine are taken in double so that every build moves entities alike.
     const double radians = rotation * tk::kDegreesToRadians;
-    return {static_cast<float>(std::cos(radians)), static_cast<float>(std::sin(radians))};
+    headingVector = {static_cast<float>(std::cos(radians)), static_cast<float>(std::sin(radians))};
+    headingRotationBits = bitsOf(rotation);
 }
 
 void Entity::bounce(sf::Vector2f normal) {
@@ -44,5 +34,13 @@ void Entity::bounce(sf::Vector2f normal) {
     if (v.x == 0.f && v.y == 0.f) {
         return;
     }
-    rotation = tk::polarAngle(v);
+    rotation = headingAfterBounce(v);
+}
+
+float Entity::headingAfterBounce(sf::Vector2f v) {
+    if (bitsOf(v.x) != bitsOf(bouncedVelocity.x) || bitsOf(v.y) != bitsOf(bouncedVelocity.y)) {
+        bouncedVelocity = v;
+        bouncedRotation = tk::polarAngle(v);
+    }
+    return bouncedRotation;
 }

@@ -3,7 +3,7 @@
 #include "entities/Entity.hpp"
 
 // A one-shot building that kills the nearest zombie coming close.
-class Mine : public Entity {
+class Mine final : public Entity {
 public:
     static constexpr std::int32_t kHealth = 1;
 

@@ -1,8 +1,8 @@
 #include "entities/Projectile.hpp"
 
-void Projectile::update(sf::Time dt) {
-    Entity::update(dt);
-    lifetime -= dt;
+void Projectile::advance(const StepLength& step) {
+    moveAlong(velocity(), step.seconds);
+    lifetime = countedDown(lifetime, step);
 }
 
 bool Projectile::isDead() const {

@@ -3,7 +3,7 @@
 #include "entities/Entity.hpp"
 
 // A turret's shot: flies straight, bounces off walls and expires after a while.
-class Projectile : public Entity {
+class Projectile final : public Entity {
 public:
     static sf::Time initialLifetime() { return sf::seconds(3.f); }
 
@@ -11,7 +11,9 @@ public:
 
     float getRadius() const override { return 6.f; }
     float getSpeed() const override { return 100.f; }
-    void update(sf::Time dt) override;
+    void update(sf::Time dt) override { advance(StepLength(dt)); }
+    // update, for a step length already converted.
+    void advance(const StepLength& step);
     bool isDead() const override;
 
     // Time left before the shot expires; it is still alive at exactly zero.

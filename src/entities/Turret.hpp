@@ -3,7 +3,7 @@
 #include "entities/Entity.hpp"
 
 // A building that shoots at zombies; the World decides when it fires.
-class Turret : public Entity {
+class Turret final : public Entity {
 public:
     static constexpr std::int32_t kHealth = 4;
 

@@ -41,30 +41,28 @@ void ParticleSystem::emitParticle(const Particle& particle) {
 }
 
 void ParticleSystem::updateParticles(sf::Time dt) {
-    // Compacts the survivors in place, keeping their order.
+    const std::int64_t microseconds = dt.asMicroseconds();
+    const float seconds = dt.asSeconds();
+    // Compacts the survivors in place, keeping their order; only survivors move.
     std::size_t kept = 0;
     for (std::size_t i = 0; i < particles.size(); ++i) {
-        if (ageAndAffect(particles[i], dt)) {
-            if (kept != i) {
-                particles[kept] = particles[i];
-            }
-            ++kept;
+        Particle& particle = particles[i];
+        particle.passedMicroseconds += microseconds;
+        if (particle.passedMicroseconds >= particle.totalMicroseconds) {
+            continue;
         }
+        particle.position += particle.velocity * seconds;
+        particle.rotation += particle.rotationSpeed * seconds;
+        if (kept != i) {
+            particles[kept] = particle;
+        }
+        ++kept;
     }
     particles.erase(particles.begin() + static_cast<std::ptrdiff_t>(kept), particles.end());
-}
-
-// Returns false when the particle's life is over; only survivors move and are affected.
-bool ParticleSystem::ageAndAffect(Particle& particle, sf::Time dt) {
-    particle.passedLifetime += dt;
-    if (particle.passedLifetime >= particle.totalLifetime) {
-        return false;
-    }
-    const float seconds = dt.asSeconds();
-    particle.position += particle.velocity * seconds;
-    particle.rotation += particle.rotationSpeed * seconds;
-    affectors.forEach([&particle, dt](Timed<Affector>& entry) { entry.function(particle, dt); });
-    return true;
+    // Each affector touches each particle alone, so applying one affector to all particles and
+    // then the next gives what applying them all to one particle and then the next would.
+    const ParticleRange survivors{particles.data(), particles.data() + particles.size()};
+    affectors.forEach([survivors, dt](Timed<Affector>& entry) { entry.function(survivors, dt); });
 }
 
 void ParticleSystem::draw(sf::RenderTarget& target, sf::RenderStates states) const {

@@ -22,7 +22,9 @@ namespace tk {
 class ParticleSystem : public sf::Drawable, private EmissionInterface {
 public:
     using Emitter = std::function<void(EmissionInterface&, sf::Time)>;
-    using Affector = std::function<void(Particle&, sf::Time)>;
+    // Changes the particles that live on after an update, all of them in one call, so that
+    // the work per particle is a plain loop; it must touch only the particles it is given.
+    using Affector = std::function<void(ParticleRange, sf::Time)>;
 
     // Keeps a pointer: the texture must outlive the system. Every particle shows all of it.
     void setTexture(const sf::Texture& texture);
@@ -53,8 +55,9 @@ private:
     };
 
     void emitParticle(const Particle& particle) override;
+    // Ages and moves the particles, drops those whose life is over keeping the order of the
+    // others, then hands the survivors to the affectors.
     void updateParticles(sf::Time dt);
-    bool ageAndAffect(Particle& particle, sf::Time dt);
     sf::VertexArray buildVertices() const;
 
     // An empty function is refused with a handle that is already disconnected.

@@ -36,18 +36,6 @@ void TileMap::read(std::istream& input) {
     }
 }
 
-std::int32_t TileMap::at(std::int64_t column, std::int64_t row) const {
-    if (column < 0 || row < 0 || column >= size || row >= size) {
-        return Block;
-    }
-    return cells[static_cast<std::size_t>(row) * size + static_cast<std::size_t>(column)];
-}
-
-sf::FloatRect TileMap::cellRect(std::int64_t column, std::int64_t row) const {
-    const float tile = static_cast<float>(kTileSize);
-    return {static_cast<float>(column) * tile, static_cast<float>(row) * tile, tile, tile};
-}
-
 sf::Vector2f TileMap::cellCentre(std::uint32_t column, std::uint32_t row) const {
     const float tile = static_cast<float>(kTileSize);
     return {(static_cast<float>(column) + 0.5f) * tile, (static_cast<float>(row) + 0.5f) * tile};

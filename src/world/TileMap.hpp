@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "world/ObjectCode.hpp"
+
 // Edge of one square tile in window pixels.
 constexpr int kTileSize = 30;
 
@@ -26,8 +28,17 @@ public:
 
     // Cells outside the grid, on any side, read as walls, so nothing ever walks off into unread
     // memory. Indices are signed because a creature's neighbours may lie left of or above it.
-    std::int32_t at(std::int64_t column, std::int64_t row) const;
-    sf::FloatRect cellRect(std::int64_t column, std::int64_t row) const;
+    // Kept inline: every moving entity looks at four cells a step.
+    std::int32_t at(std::int64_t column, std::int64_t row) const {
+        if (column < 0 || row < 0 || column >= size || row >= size) {
+            return Block;
+        }
+        return cells[static_cast<std::size_t>(row) * size + static_cast<std::size_t>(column)];
+    }
+    sf::FloatRect cellRect(std::int64_t column, std::int64_t row) const {
+        const float tile = static_cast<float>(kTileSize);
+        return {static_cast<float>(column) * tile, static_cast<float>(row) * tile, tile, tile};
+    }
     sf::Vector2f cellCentre(std::uint32_t column, std::uint32_t row) const;
 
     std::vector<std::int32_t> cells;  // row-major: (column, row) is cells[row * size + column]

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "toolkit/Angles.hpp"
@@ -14,6 +15,14 @@ constexpr float kTurretRange = 150.f;
 constexpr float kMineRange = 20.f;
 constexpr float kEngagementRangeSquared = 100.f * 100.f;
 constexpr float kInfectionRangeSquared = 10.f * 10.f;
+constexpr float kEngagementRange = 100.f;
+// Searches look a pixel further than the rules reach, so that no rounding of a distance near
+// the edge of a reach can leave out a cell that holds a match.
+constexpr float kSearchMargin = 1.f;
+// Cells of the spatial indexes: about half the engagement range for what zombies meet, about
+// a tile for the zombies themselves, which mines and shots look for only a few pixels away.
+constexpr float kContactCellSize = 50.f;
+constexpr float kZombieCellSize = 30.f;
 
 // The turret's pause between shots: 454545 microseconds once truncated.
 sf::Time turretReload() {
@@ -103,6 +112,8 @@ void World::replaceState(const WorldState& replacement) {
         projectile.emitterConnection.disconnect();
     }
     state = replacement;
+    zombieIndexCurrent = false;
+    wallMasksCurrent = false;
     for (Projectile& projectile : projectiles) {
         renderer->attachTrail(projectile);
     }
@@ -129,6 +140,8 @@ void World::placeObject(std::uint32_t column, std::uint32_t row, std::int32_t co
     }
     tileMap.cells[static_cast<std::size_t>(row) * tileMap.size + column] =
         code == Block ? Block : Floor;
+    zombieIndexCurrent = false;
+    wallMasksCurrent = false;
     switch (code) {
         case SpawnZombie:
             spawnCreature(true, column, row);
@@ -187,59 +200,120 @@ void World::playSound(const std::string& name) {
     }
 }
 
+template <typename Entities>
+void World::rebuildIndex(SpatialIndex& index, const Entities& entities, float cellSize) const {
+    const float extent = static_cast<float>(tileMap.size) * static_cast<float>(kTileSize);
+    index.rebuild(entities, extent, cellSize);
+}
+
+void World::indexContacts() {
+    rebuildIndex(humanIndex, humans, kContactCellSize);
+    rebuildIndex(turretIndex, turrets, kContactCellSize);
+    rebuildIndex(barricadeIndex, barricades, kContactCellSize);
+}
+
+void World::rebuildWallMasks() {
+    const std::int64_t size = tileMap.size;
+    wallMasks.assign(tileMap.cells.size(), 0);
+    for (std::int64_t r = 0; r < size; ++r) {
+        for (std::int64_t c = 0; c < size; ++c) {
+            const bool walls[] = {tileMap.at(c - 1, r) == Block, tileMap.at(c + 1, r) == Block,
+                                  tileMap.at(c, r - 1) == Block, tileMap.at(c, r + 1) == Block};
+            std::uint8_t mask = 0;
+            for (std::size_t side = 0; side < std::size(walls); ++side) {
+                mask = static_cast<std::uint8_t>(mask | (walls[side] ? 1u << side : 0u));
+            }
+            wallMasks[static_cast<std::size_t>(r * size + c)] = mask;
+        }
+    }
+    wallMasksCurrent = true;
+}
+
+std::uint8_t World::wallsAround(std::int64_t column, std::int64_t row) const {
+    constexpr std::uint8_t kEverySide = 0xf;
+    const std::int64_t size = tileMap.size;
+    if (column < 0 || row < 0 || column >= size || row >= size) {
+        return kEverySide;
+    }
+    return wallMasks[static_cast<std::size_t>(row * size + column)];
+}
+
+const SpatialIndex& World::zombiesByPlace() {
+    if (!zombieIndexCurrent) {
+        rebuildIndex(zombieIndex, zombies, kZombieCellSize);
+        zombieIndexCurrent = true;
+    }
+    return zombieIndex;
+}
+
 void World::updateCreatures(sf::Time dt) {
+    zombieIndexCurrent = false;
+    if (!zombies.empty()) {
+        indexContacts();
+    }
+    // Only this pass moves entities into walls, and the grid changes only between steps.
+    if (!wallMasksCurrent) {
+        rebuildWallMasks();
+    }
+    const StepLength step(dt);
     std::vector<Creature> newZombies;
     for (Creature& zombie : zombies) {
-        zombie.update(dt);
+        zombie.advance(step);
         handleZombieContacts(zombie, newZombies, dt);
-        zombie.update(dt);
+        zombie.advance(step);
         collideWithTiles(zombie);
     }
     zombies.insert(zombies.end(), newZombies.begin(), newZombies.end());
     for (Creature& human : humans) {
-        human.update(dt);
+        human.advance(step);
         collideWithTiles(human);
     }
     for (Projectile& projectile : projectiles) {
-        projectile.update(dt);
+        projectile.advance(step);
         collideWithTiles(projectile);
-        projectile.update(dt);
+        projectile.advance(step);
     }
 }
 
 void World::handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
     bool found = engageHumans(zombie, newZombies, dt);
     if (!found) {
-        found = engageFirstBuilding(zombie, turrets, dt);
+        found = engageFirstBuilding(zombie, turrets, turretIndex, dt);
     }
     // Barricades are checked whatever came before, so they have the last word on the target.
-    const bool foundBarricade = engageFirstBuilding(zombie, barricades, dt);
+    const bool foundBarricade = engageFirstBuilding(zombie, barricades, barricadeIndex, dt);
     if (!found && !foundBarricade) {
         zombie.state = Wander;
     }
 }
 
 template <typename Buildings>
-bool World::engageFirstBuilding(Creature& zombie, Buildings& buildings, sf::Time dt) {
-    // Each engagement may strike, so the scan must stop at the first building that engages.
-    for (Entity& building : buildings) {
-        if (engageBuilding(zombie, building, dt)) {
-            return true;
-        }
-    }
-    return false;
+bool World::engageFirstBuilding(Creature& zombie, Buildings& buildings, const SpatialIndex& index,
+                                sf::Time dt) {
+    // Each engagement may strike, so only the first building that engages is engaged: the
+    // first one in sequence order that stands and lies within range.
+    const std::size_t first = index.first(zombie.position, kEngagementRange + kSearchMargin,
+                                          [&](std::size_t place, sf::Vector2f position) {
+                                              return squaredDistance(position, zombie.position) <
+                                                         kEngagementRangeSquared &&
+                                                     !buildings[place].isDead();
+                                          });
+    return first != SpatialIndex::kNone && engageBuilding(zombie, buildings[first], dt);
 }
 
 bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
     // A human infected earlier in this step is already a zombie-to-be: passing it over keeps a
     // second zombie from infecting it again and making two zombies out of one human.
-    const auto human = std::find_if(humans.begin(), humans.end(), [&](const Creature& h) {
-        return !h.isDead() &&
-               squaredDistance(h.position, zombie.position) < kEngagementRangeSquared;
-    });
-    if (human == humans.end()) {
+    const std::size_t first = humanIndex.first(
+        zombie.position, kEngagementRange + kSearchMargin,
+        [&](std::size_t place, sf::Vector2f position) {
+            return squaredDistance(position, zombie.position) < kEngagementRangeSquared &&
+                   !humans[place].isDead();
+        });
+    if (first == SpatialIndex::kNone) {
         return false;
     }
+    Creature* const human = &humans[first];
     if (squaredDistance(human->position, zombie.position) < kInfectionRangeSquared) {
         // The bite is never delayed; the cooldown only spaces out its sound.
         if (readyWithin(zombie.attackCooldown, dt)) {
@@ -296,7 +370,8 @@ void World::strike(Creature& zombie, Entity& building, sf::Time dt) {
     }
 }
 
-void World::collideWithTiles(Entity& entity) {
+template <typename Kind>
+void World::collideWithTiles(Kind& entity) {
     struct Neighbour {
         std::int64_t columnOffset;
         std::int64_t rowOffset;
@@ -308,9 +383,30 @@ void World::collideWithTiles(Entity& entity) {
 
     const std::int64_t column = cellIndex(entity.position.x);
     const std::int64_t row = cellIndex(entity.position.y);
+    const std::uint8_t walls = wallsAround(column, row);
+    if (walls == 0) {
+        return;
+    }
     const sf::FloatRect box = entity.getBoundingBox();
+    // Which edges of its own cell the box reaches over. A box that stays on this side of an
+    // edge, up to touching it, cannot overlap the neighbour beyond it, so that neighbour is
+    // not looked at. The edges are whole numbers of pixels and the box's sides are worked out
+    // as the overlap test works them out, so nothing the test would find is skipped.
+    const sf::FloatRect cell = tileMap.cellRect(column, row);
+    const bool crossesLeft = box.left < cell.left;
+    const bool crossesRight = box.left + box.width > cell.left + cell.width;
+    const bool crossesTop = box.top < cell.top;
+    const bool crossesBottom = box.top + box.height > cell.top + cell.height;
+    if (!(crossesLeft || crossesRight || crossesTop || crossesBottom)) {
+        return;
+    }
+    const bool crosses[] = {crossesLeft, crossesRight, crossesTop, crossesBottom};
     bool hitWall = false;
-    for (const Neighbour& neighbour : kNeighbours) {
+    for (std::size_t side = 0; side < std::size(kNeighbours); ++side) {
+        if (!crosses[side] || (walls & (1u << side)) == 0) {
+            continue;
+        }
+        const Neighbour& neighbour = kNeighbours[side];
         const std::int64_t c = column + neighbour.columnOffset;
         const std::int64_t r = row + neighbour.rowOffset;
         if (tileMap.at(c, r) == Block && tileMap.cellRect(c, r).intersects(box)) {
@@ -349,16 +445,19 @@ void World::updateTurret(Turret& turret, sf::Time dt) {
 }
 
 Creature* World::nearestZombie(sf::Vector2f from, float range) {
-    Creature* nearest = nullptr;
+    std::size_t nearest = SpatialIndex::kNone;
     float best = range;
-    for (Creature& zombie : zombies) {
-        const float distance = std::sqrt(squaredDistance(zombie.position, from));
-        if (best > distance) {
-            best = distance;
-            nearest = &zombie;
-        }
-    }
-    return nearest;
+    // The index gives the zombies cell by cell, so a tie goes to the earlier one explicitly.
+    zombiesByPlace().forEachNear(
+        from, range + kSearchMargin, [&](std::size_t place, sf::Vector2f position) {
+            const float distance = std::sqrt(squaredDistance(position, from));
+            if (best > distance ||
+                (best == distance && nearest != SpatialIndex::kNone && place < nearest)) {
+                best = distance;
+                nearest = place;
+            }
+        });
+    return nearest == SpatialIndex::kNone ? nullptr : &zombies[nearest];
 }
 
 void World::updateMines() {
@@ -381,20 +480,24 @@ void World::updateProjectiles() {
         if (projectile.isDead()) {
             continue;
         }
-        for (Creature& zombie : zombies) {
-            if (zombie.isDead()) {
-                continue;
-            }
-            const float reach = projectile.getRadius() + zombie.getRadius();
-            if (squaredDistance(projectile.position, zombie.position) < reach * reach) {
-                playSound("zombie-hit.wav");
-                zombie.health -= 1;
-                projectile.health = 0;
-                if (zombie.isDead()) {
-                    renderer->burst(kZombieKilled, zombie.position.x, zombie.position.y);
-                }
-                break;  // a projectile is spent on the first zombie it reaches
-            }
+        // A projectile is spent on the first zombie it reaches, in sequence order.
+        const float searchReach = projectile.getRadius() + Creature::kRadius + kSearchMargin;
+        const std::size_t first = zombiesByPlace().first(
+            projectile.position, searchReach, [&](std::size_t place, sf::Vector2f position) {
+                const Creature& zombie = zombies[place];
+                const float reach = projectile.getRadius() + zombie.getRadius();
+                return squaredDistance(projectile.position, position) < reach * reach &&
+                       !zombie.isDead();
+            });
+        if (first == SpatialIndex::kNone) {
+            continue;
+        }
+        Creature& zombie = zombies[first];
+        playSound("zombie-hit.wav");
+        zombie.health -= 1;
+        projectile.health = 0;
+        if (zombie.isDead()) {
+            renderer->burst(kZombieKilled, zombie.position.x, zombie.position.y);
         }
     }
 }
@@ -408,6 +511,7 @@ void World::step(sf::Time dt) {
 }
 
 void World::removeDead() {
+    zombieIndexCurrent = false;
     eraseDead(zombies);
     eraseDead(humans);
     eraseDead(turrets);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "world/SoundCues.hpp"
+#include "world/SpatialIndex.hpp"
 #include "world/WorldRenderer.hpp"
 #include "world/WorldState.hpp"
 
@@ -62,13 +63,27 @@ private:
     bool engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
     bool engageBuilding(Creature& zombie, Entity& building, sf::Time dt);
     template <typename Buildings>
-    bool engageFirstBuilding(Creature& zombie, Buildings& buildings, sf::Time dt);
-    void collideWithTiles(Entity& entity);
+    bool engageFirstBuilding(Creature& zombie, Buildings& buildings, const SpatialIndex& index,
+                             sf::Time dt);
+    // A template, so that each kind's radius, speed and wall reaction are called directly.
+    template <typename Kind>
+    void collideWithTiles(Kind& entity);
 
     // Counts the turret's reload down, or aims and fires once it is ready and a zombie is near.
     void updateTurret(Turret& turret, sf::Time dt);
     // The nearest zombie closer than the range, the earlier one on equal distances.
     Creature* nearestZombie(sf::Vector2f from, float range);
+    // Files the humans and buildings that the zombies meet in the creature pass; none of them
+    // moves, appears or goes away during it.
+    void indexContacts();
+    // Which of a cell's four neighbours are walls, a bit each in the order the wall test takes
+    // them; every side for a cell off the grid, whose neighbours it does not know.
+    std::uint8_t wallsAround(std::int64_t column, std::int64_t row) const;
+    void rebuildWallMasks();
+    // The zombies filed where the creature pass left them, for the phases after it.
+    const SpatialIndex& zombiesByPlace();
+    template <typename Entities>
+    void rebuildIndex(SpatialIndex& index, const Entities& entities, float cellSize) const;
     // Sets the zombie after a target, unless a wall has it turned away.
     void chase(Creature& zombie, sf::Vector2f target);
     // One blow on a touched building, when the zombie's cooldown allows it.
@@ -85,6 +100,16 @@ private:
     std::vector<Mine>& mines = state.mines;
     std::list<Projectile>& projectiles = state.projectiles;
     SoundCues* soundPlayer;
+    SpatialIndex humanIndex;
+    SpatialIndex turretIndex;
+    SpatialIndex barricadeIndex;
+    SpatialIndex zombieIndex;
+    // False whenever zombies may have moved, come or gone since zombieIndex was built.
+    bool zombieIndexCurrent = false;
+    // wallsAround for every cell of the grid, row by row; most cells have no wall beside them,
+    // and their entities need no wall test at all. False whenever the grid may have changed.
+    std::vector<std::uint8_t> wallMasks;
+    bool wallMasksCurrent = false;
     bool silent = false;
     std::uint32_t goldAmount = kStartingGold;
 };

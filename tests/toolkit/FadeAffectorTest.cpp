@@ -8,7 +8,7 @@ namespace {
 sf::Uint8 alphaAt(const tk::FadeAffector& fade, sf::Time passed, sf::Uint8 alpha = 255) {
     tk::Particle particle(sf::seconds(1.f));
     particle.color = sf::Color(10, 20, 30, alpha);
-    particle.passedLifetime = passed;
+    particle.passedMicroseconds = passed.asMicroseconds();
     fade(particle, sf::microseconds(16666));
     EXPECT_EQ(particle.color.r, 10);
     EXPECT_EQ(particle.color.g, 20);

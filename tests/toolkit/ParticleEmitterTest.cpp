@@ -41,7 +41,7 @@ TEST(ParticleEmitterTest, UnsetPropertiesKeepDefaultsAndFunctionsAreReadPerEmiss
     EXPECT_EQ(recorder.emitted[2].position, sf::Vector2f(3.f, 5.f));
     EXPECT_EQ(recorder.emitted[1].rotation, 4.f);
     const tk::Particle& particle = recorder.emitted[0];
-    EXPECT_EQ(particle.totalLifetime, sf::seconds(1.f));
+    EXPECT_EQ(particle.totalMicroseconds, 1000000);
     EXPECT_EQ(particle.velocity, sf::Vector2f());
     EXPECT_EQ(particle.scale, sf::Vector2f(1.f, 1.f));
     EXPECT_EQ(particle.color, sf::Color::White);

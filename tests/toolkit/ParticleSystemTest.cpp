@@ -64,9 +64,18 @@ TEST(ParticleSystemTest, AffectorsApplyInOrderToSurvivorsOnlyAndTimedOnesExpire)
     system.addEmitter(once(tk::Particle(kStep)));  // dies in its first update
     system.addEmitter(once(tk::Particle(sf::seconds(1.f))));
     int calls = 0;
-    system.addAffector([&calls](tk::Particle& p, sf::Time) { p.color.r = 10, ++calls; });
-    system.addAffector([](tk::Particle& p, sf::Time) { p.color.r *= 2; },
-                       sf::microseconds(2 * 16666));
+    system.addAffector([&calls](tk::ParticleRange particles, sf::Time) {
+        for (tk::Particle& p : particles) {
+            p.color.r = 10, ++calls;
+        }
+    });
+    system.addAffector(
+        [](tk::ParticleRange particles, sf::Time) {
+            for (tk::Particle& p : particles) {
+                p.color.r *= 2;
+            }
+        },
+        sf::microseconds(2 * 16666));
     system.update(kStep);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(system.livingParticles()[0].color.r, 20);
@@ -80,7 +89,7 @@ TEST(ParticleSystemTest, HandlesReadDisconnectedAfterDisconnectExpiryOrTheSystem
     const tk::Connection kept = system->addEmitter(steadyEmitter(60.f));
     tk::Connection copy = kept;
     tk::Connection timed = system->addEmitter(steadyEmitter(120.f), kStep);
-    const tk::Connection lasting = system->addAffector([](tk::Particle&, sf::Time) {});
+    const tk::Connection lasting = system->addAffector([](tk::ParticleRange, sf::Time) {});
     copy.disconnect();
     EXPECT_EQ(system->emitterCount(), 1u);
     EXPECT_FALSE(kept.isConnected());
