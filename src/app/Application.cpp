@@ -40,10 +40,7 @@ void Application::run() {
     FixedStep owed(TimePerFrame);
     while (window.isOpen()) {
         owed.add(clock.restart());
-        // A window closed by a step's input ends the pass at once: on a level whose steps take
-        // longer than they simulate, the time owed only grows, and running it all off first
-        // would keep the player waiting long after asking to leave.
-        while (owed.stepDue() && window.isOpen()) {
+        while (owed.stepDue()) {
             actions.update(window);
             actions.invokeCallbacks(actionCallbacks, &window);
             session().dispatch();
