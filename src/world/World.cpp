@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "entities/ObjectCode.hpp"
 #include "toolkit/Angles.hpp"
 #include "toolkit/Random.hpp"
-#include "world/ObjectCode.hpp"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <optional>
 #include <stdexcept>
 
+#include "entities/ObjectCode.hpp"
 #include "support/Display.hpp"
 #include "toolkit/MultiResourceCache.hpp"
 #include "ui/BuildEntry.hpp"
 #include "ui/Renderer.hpp"
 #include "ui/TimelineButton.hpp"
-#include "world/ObjectCode.hpp"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "entities/ObjectCode.hpp"
 #include "support/Levels.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/TileMap.hpp"
 
 namespace {
