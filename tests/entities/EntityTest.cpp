@@ -3,6 +3,7 @@
 #include "entities/Creature.hpp"
 #include "entities/Entity.hpp"
 #include "entities/Projectile.hpp"
+#include "entities/Turret.hpp"
 
 namespace {
 
@@ -33,10 +34,15 @@ TEST(EntityTest, BounceBringsAHeadingIntoRangeWithoutTurningIt) {
 }
 
 TEST(EntityTest, BounceLeavesAStillEntityAlone) {
-    Creature attacker = walker(180.f);
+    // Not at 180 or 0: the angle of a still entity's zero velocity would read as one of those.
+    Creature attacker = walker(45.f);
     attacker.state = Attack;
     attacker.bounce({1.f, 0.f});
-    EXPECT_EQ(attacker.rotation, 180.f);
+    EXPECT_EQ(attacker.rotation, 45.f);
+
+    Turret turret({100.f, 100.f}, -120.f);
+    turret.bounce({0.f, 1.f});
+    EXPECT_EQ(turret.rotation, -120.f);
 }
 
 TEST(EntityTest, ProjectileExpiresOnlyOnceItsLifetimeIsBelowZero) {

@@ -243,3 +243,23 @@ TEST(WorldCreaturesTest, TouchingAWallsEdgeIsNoCollision) {
     EXPECT_EQ(test.state().humans[0].state, Wander);
     EXPECT_EQ(test.state().humans[1].state, Avoid);
 }
+
+TEST(WorldCreaturesTest, ABuildingExactlyOneHundredPixelsAwayIsOutOfReach) {
+    const auto attackerAndBarricade = [](float gap) {
+        return [gap](WorldState& state) {
+            state.zombies.push_back(zombieAt(kMiddle));
+            state.zombies.back().state = Attack;  // holds it still until its contacts
+            state.barricades.emplace_back(kMiddle + sf::Vector2f(gap, 0.f));
+        };
+    };
+    TestWorld atTheEdge;
+    atTheEdge.arrange(attackerAndBarricade(100.f));
+    atTheEdge.world.updateCreatures(TimePerFrame);
+    EXPECT_EQ(atTheEdge.state().zombies[0].state, Wander);
+
+    TestWorld inside;
+    inside.arrange(attackerAndBarricade(99.9f));
+    inside.world.updateCreatures(TimePerFrame);
+    EXPECT_EQ(inside.state().zombies[0].state, Chase);
+    EXPECT_EQ(inside.state().zombies[0].target, kMiddle + sf::Vector2f(99.9f, 0.f));
+}
