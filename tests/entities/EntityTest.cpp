@@ -45,6 +45,12 @@ TEST(EntityTest, BounceLeavesAStillEntityAlone) {
     EXPECT_EQ(turret.rotation, -120.f);
 }
 
+TEST(EntityTest, TheBoundingBoxIsTwiceTheRadiusAroundTheCentre) {
+    EXPECT_EQ(walker(0.f).getBoundingBox(), sf::FloatRect(91.f, 91.f, 18.f, 18.f));
+    EXPECT_EQ(Projectile({100.f, 100.f}, 0.f).getBoundingBox(),
+              sf::FloatRect(94.f, 94.f, 12.f, 12.f));
+}
+
 TEST(EntityTest, ProjectileExpiresOnlyOnceItsLifetimeIsBelowZero) {
     Projectile shot({0.f, 0.f}, 0.f);
     shot.lifetime = sf::Time::Zero;
