@@ -6,6 +6,7 @@
 
 #include "app/GameState.hpp"
 #include "app/Session.hpp"
+#include "entities/ObjectCode.hpp"
 #include "toolkit/ActionMap.hpp"
 #include "toolkit/MultiResourceCache.hpp"
 #include "ui/AudioDevice.hpp"
@@ -14,7 +15,6 @@
 #include "ui/Renderer.hpp"
 #include "ui/SoundPlayer.hpp"
 #include "world/History.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/World.hpp"
 
 // The root of the game: it owns every part, runs the fixed-step loop and turns input into

@@ -1,9 +1,9 @@
 #include "app/Session.hpp"
 
+#include "entities/ObjectCode.hpp"
 #include "toolkit/ParticleSystem.hpp"
 #include "ui/Hud.hpp"
 #include "world/History.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/TileMap.hpp"
 #include "world/Timing.hpp"
 #include "world/World.hpp"

@@ -18,8 +18,10 @@ class ParticleSystem;
 // values, so the same rules can be driven without a window.
 class Session {
 public:
+    // The one thing a click can ask of the window: the game-over screen's click closes it.
     enum class ClickOutcome { Continue, CloseWindow };
 
+    // The Application's values the rules work on, borrowed so a test can lend its own.
     struct Parts {
         World& world;
         History& history;
@@ -30,15 +32,19 @@ public:
         GameState& state;
     };
 
+    // Cheap to make: the Application builds one for each call instead of keeping one.
     explicit Session(Parts parts) : parts(parts) {}
 
-    // The game's build menu: turret, barricade and mine, from the top.
+    // Turret, barricade, mine from the top; shared so the tests play with the game's own menu.
     static void fillBuildMenu(Hud& hud);
 
-    // One fixed-time iteration of the run loop, after the input callbacks.
+    // One pass of the run loop after input: the two screens hold time still, play steps.
     void dispatch();
+    // Silent whole steps up to just past the target, so a jump ahead lands where play would.
     void fastForward(TimePoint target);
+    // Tried on the timeline bar, the menu, then the map: the interface over the map wins.
     ClickOutcome click(sf::Vector2f position);
+    // Goes to a held time point the gold pays for; a jump back refunds the abandoned spending.
     void jumpTo(TimePoint target);
 
 private:

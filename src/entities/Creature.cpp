@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "entities/ObjectCode.hpp"
 #include "toolkit/Angles.hpp"
-#include "world/ObjectCode.hpp"
 
 Creature::Creature(sf::Vector2f position, float rotation, bool isZombie)
     : Entity(position, rotation, isZombie ? kZombieHealth : kHumanHealth), isZombie(isZombie) {}

@@ -1,7 +1,7 @@
 #include "ui/Hud.hpp"
 
+#include "entities/ObjectCode.hpp"
 #include "ui/HudRenderer.hpp"
-#include "world/ObjectCode.hpp"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include "entities/Entity.hpp"
+#include "entities/ObjectCode.hpp"
 #include "entities/Projectile.hpp"
 #include "toolkit/ColorGradient.hpp"
 #include "ui/Assets.hpp"
 #include "ui/BuildEntry.hpp"
 #include "ui/ParticleEffects.hpp"
 #include "ui/TimelineButton.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/TileMap.hpp"
 
 namespace {

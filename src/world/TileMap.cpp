@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "world/ObjectCode.hpp"
+#include "entities/ObjectCode.hpp"
 
 void TileMap::reset(std::uint32_t newSize) {
     cells.assign(static_cast<std::size_t>(newSize) * newSize, Floor);

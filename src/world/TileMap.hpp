@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "world/ObjectCode.hpp"
+#include "entities/ObjectCode.hpp"
 
 // Edge of one square tile in window pixels.
 constexpr int kTileSize = 30;

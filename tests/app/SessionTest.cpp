@@ -86,7 +86,9 @@ TEST(SessionTest, WorkedExampleBackFromTenToSixThenForwardToEight) {
     EXPECT_EQ(game.stepCount, 1081u);
 
     const std::size_t soundsBefore = game.sounds.played.size();
+    const int stepsBefore = game.sounds.purges;  // every simulated step purges once
     clickButton(game, TimePoint{8});
+    EXPECT_EQ(game.sounds.purges - stepsBefore, 1441 - 1081);
     EXPECT_EQ(game.world.gold(), 208u + 36u);
     EXPECT_EQ(game.stepCount, 1441u);
     EXPECT_EQ(game.history.currentTimePoint().index, 8);
@@ -184,6 +186,7 @@ TEST(SessionTest, TheMapEndsAtThirtyTimesItsSize) {
     game.click(60.f, 120.f);
     game.click(-0.5f, 60.f);
     EXPECT_TRUE(game.world.getState().barricades.empty());
+    EXPECT_EQ(game.world.gold(), 100u) << "a click off the map must not be paid for";
     game.click(119.9f, 119.9f);
     EXPECT_EQ(game.world.getState().barricades.size(), 1u);
 

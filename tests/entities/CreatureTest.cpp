@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "entities/Creature.hpp"
-#include "world/ObjectCode.hpp"
+#include "entities/ObjectCode.hpp"
 #include "world/Timing.hpp"
 
 namespace {

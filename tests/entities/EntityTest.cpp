@@ -3,6 +3,7 @@
 #include "entities/Creature.hpp"
 #include "entities/Entity.hpp"
 #include "entities/Projectile.hpp"
+#include "entities/Turret.hpp"
 
 namespace {
 
@@ -33,10 +34,21 @@ TEST(EntityTest, BounceBringsAHeadingIntoRangeWithoutTurningIt) {
 }
 
 TEST(EntityTest, BounceLeavesAStillEntityAlone) {
-    Creature attacker = walker(180.f);
+    // Not at 180 or 0: the angle of a still entity's zero velocity would read as one of those.
+    Creature attacker = walker(45.f);
     attacker.state = Attack;
     attacker.bounce({1.f, 0.f});
-    EXPECT_EQ(attacker.rotation, 180.f);
+    EXPECT_EQ(attacker.rotation, 45.f);
+
+    Turret turret({100.f, 100.f}, -120.f);
+    turret.bounce({0.f, 1.f});
+    EXPECT_EQ(turret.rotation, -120.f);
+}
+
+TEST(EntityTest, TheBoundingBoxIsTwiceTheRadiusAroundTheCentre) {
+    EXPECT_EQ(walker(0.f).getBoundingBox(), sf::FloatRect(91.f, 91.f, 18.f, 18.f));
+    EXPECT_EQ(Projectile({100.f, 100.f}, 0.f).getBoundingBox(),
+              sf::FloatRect(94.f, 94.f, 12.f, 12.f));
 }
 
 TEST(EntityTest, ProjectileExpiresOnlyOnceItsLifetimeIsBelowZero) {

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "entities/ObjectCode.hpp"
 #include "fuzz/FuzzFailure.hpp"
 #include "soak/ParticleLedger.hpp"
 #include "support/Levels.hpp"
 #include "support/ParticleRenderer.hpp"
 #include "support/RecordingSounds.hpp"
 #include "toolkit/Random.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/Timing.hpp"
 #include "world/World.hpp"
 

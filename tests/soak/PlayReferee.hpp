@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
+#include "entities/ObjectCode.hpp"
 #include "soak/ParticleLedger.hpp"
 #include "support/ParticleRenderer.hpp"
 #include "support/TestSession.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/Timing.hpp"
 
 using ParticleSession = BasicTestSession<ParticleRenderer>;

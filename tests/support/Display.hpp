@@ -1,16 +1,14 @@
 #pragma once
 
-#include <cstdlib>
-
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 #endif
 
-// Tests that open a window or a GL context need an X display; without one SFML aborts, so
-// such tests skip themselves instead.
-inline bool hasDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
+// Tests that open a window or a GL context call this first and skip themselves when it is
+// false: without an X display SFML aborts, which no test can catch. When DISPLAY is set it
+// waits for the X server to take a connection and keeps one open until the program ends (see
+// Display.cpp), and fails the test if the server never answers.
+bool hasDisplay();
 
 // The software GL driver keeps allocations for the life of the process, out of our reach.
 // Tests that create a context hold one of these so LeakSanitizer judges only our own code.

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/Session.hpp"
+#include "entities/ObjectCode.hpp"
 #include "support/Levels.hpp"
 #include "support/RecordingHudRenderer.hpp"
 #include "support/RecordingRenderer.hpp"
 #include "support/RecordingSounds.hpp"
 #include "ui/Hud.hpp"
 #include "world/History.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/World.hpp"
 
 // The Application's parts without its window: the same World, History, Hud and rules of play,

@@ -16,6 +16,9 @@ TEST(ColorGradientTest, BetweenStopsEachChannelIsBlendedAndCut) {
     const tk::ColorGradient gradient = greenYellowRed();
     EXPECT_EQ(gradient.sampleColor(0.25f), sf::Color(127, 202, 0, 255));
     EXPECT_EQ(gradient.sampleColor(0.75f), sf::Color(255, 127, 0, 255));
+    // Off the midpoints, where blending from the wrong end would give another colour.
+    EXPECT_EQ(gradient.sampleColor(0.1f), sf::Color(51, 171, 0, 255));
+    EXPECT_EQ(gradient.sampleColor(0.9f), sf::Color(255, 51, 0, 255));
 
     tk::ColorGradient fading;
     fading[0.f] = sf::Color(0, 0, 0, 0);

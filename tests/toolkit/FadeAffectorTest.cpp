@@ -34,8 +34,15 @@ TEST(FadeAffectorTest, FadeInRisesFromZeroAndZeroRatiosSwitchPhasesOff) {
     const tk::FadeAffector fadeIn(0.5f, 0.f);
     EXPECT_EQ(alphaAt(fadeIn, sf::Time::Zero), 0);
     EXPECT_EQ(alphaAt(fadeIn, sf::seconds(0.25f)), 128);
+    EXPECT_EQ(alphaAt(fadeIn, sf::seconds(0.5f), 90), 90);  // the fade-in is over at its ratio
     EXPECT_EQ(alphaAt(fadeIn, sf::seconds(0.99f), 90), 90);
     EXPECT_EQ(alphaAt(tk::FadeAffector(0.f, 0.f), sf::seconds(0.99f), 77), 77);
+}
+
+TEST(FadeAffectorTest, AParticleWithNoLifetimeIsAlreadyFadedOut) {
+    tk::Particle instant(sf::Time::Zero);
+    tk::FadeAffector(0.f, 0.5f)(instant, sf::microseconds(16666));
+    EXPECT_EQ(instant.color.a, 0);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "entities/ObjectCode.hpp"
 #include "support/RecordingHudRenderer.hpp"
 #include "ui/Hud.hpp"
-#include "world/ObjectCode.hpp"
 
 namespace {
 

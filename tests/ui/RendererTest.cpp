@@ -6,12 +6,12 @@
 #include <optional>
 #include <stdexcept>
 
+#include "entities/ObjectCode.hpp"
 #include "support/Display.hpp"
 #include "toolkit/MultiResourceCache.hpp"
 #include "ui/BuildEntry.hpp"
 #include "ui/Renderer.hpp"
 #include "ui/TimelineButton.hpp"
-#include "world/ObjectCode.hpp"
 
 namespace {
 
@@ -26,16 +26,16 @@ protected:
         if (chdir(ZEMBROOK_STAGE_DIR) != 0) {
             throw std::runtime_error("no staged run-time folder");
         }
-        window.create(sf::VideoMode(1024, 768), "renderer test", sf::Style::None);
-        window.setVisible(false);
-        renderer.emplace(window, resources);
-        window.clear(sf::Color::Black);
+        window.emplace(sf::VideoMode(1024, 768), "renderer test", sf::Style::None);
+        window->setVisible(false);
+        renderer.emplace(*window, resources);
+        window->clear(sf::Color::Black);
     }
 
     sf::Image frame() {
         sf::Texture capture;
         capture.create(1024, 768);
-        capture.update(window);
+        capture.update(*window);
         return capture.copyToImage();
     }
 
@@ -51,7 +51,8 @@ protected:
     }
 
     const GraphicsLeakGuard driverAllocations;
-    sf::RenderWindow window;
+    // Made only once hasDisplay() has said yes: even an unopened window connects to X.
+    std::optional<sf::RenderWindow> window;
     tk::MultiResourceCache resources;
     std::optional<Renderer> renderer;
 };
@@ -102,7 +103,7 @@ TEST_F(RendererTest, PricesTurnGreyAboveTheGoldDrawnLast) {
     EXPECT_GT(pixelsOf(image, texts, grey), 20);
     EXPECT_EQ(pixelsOf(image, texts, turretBlue), 0);
 
-    window.clear(sf::Color::Black);
+    window->clear(sf::Color::Black);
     renderer->drawGold(100, {924.f, 10.f});
     renderer->drawBuildEntry(turretEntry());
     image = frame();

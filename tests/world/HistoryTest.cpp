@@ -156,3 +156,21 @@ TEST(HistoryTest, SummariesCountZombiesAmongAllCreatures) {
     EXPECT_FALSE(placeholder.valid);
     EXPECT_EQ(placeholder.timePoint.index, 7);
 }
+
+TEST(HistoryTest, AJumpToTheLastPlaceholderLeavesNoneAheadAndTheNextRecordAddsOne) {
+    History* self = nullptr;
+    History history([&](TimePoint target) {
+        while (self->currentTimePoint() != target) {
+            self->record(snapshot(1, 1));
+        }
+    });
+    self = &history;
+    recordTimes(history, 5);
+    ASSERT_EQ(timePoints(history).back(), 10);
+    ASSERT_TRUE(history.goTo(TimePoint{10}).has_value());
+    EXPECT_EQ(timePoints(history).back(), 10);
+    history.record(snapshot(1, 1));
+    EXPECT_EQ(timePoints(history).back(), 12);
+    history.record(snapshot(1, 1));
+    EXPECT_EQ(timePoints(history).back(), 14);
+}

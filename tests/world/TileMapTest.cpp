@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <vector>
 
+#include "entities/ObjectCode.hpp"
 #include "support/Levels.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/TileMap.hpp"
 
 namespace {
@@ -46,6 +47,14 @@ TEST(TileMapTest, AnUnusableSideLengthGivesAnEmptyGrid) {
         EXPECT_TRUE(tileMap.cells.empty()) << text;
     }
     EXPECT_EQ(levels::read("512").size, 512u);
+}
+
+TEST(TileMapTest, ASideOfZeroEmptiesAGridThatHadOne) {
+    TileMap tileMap = levels::read("3");
+    std::istringstream zero("0");
+    tileMap.read(zero);
+    EXPECT_EQ(tileMap.size, 0u);
+    EXPECT_TRUE(tileMap.cells.empty());
 }
 
 TEST(TileMapTest, AMissingFileGivesAnEmptyGrid) {

@@ -243,3 +243,50 @@ TEST(WorldCreaturesTest, TouchingAWallsEdgeIsNoCollision) {
     EXPECT_EQ(test.state().humans[0].state, Wander);
     EXPECT_EQ(test.state().humans[1].state, Avoid);
 }
+
+TEST(WorldCreaturesTest, ABuildingExactlyOneHundredPixelsAwayIsOutOfReach) {
+    const auto attackerAndBarricade = [](float gap) {
+        return [gap](WorldState& state) {
+            state.zombies.push_back(zombieAt(kMiddle));
+            state.zombies.back().state = Attack;  // holds it still until its contacts
+            state.barricades.emplace_back(kMiddle + sf::Vector2f(gap, 0.f));
+        };
+    };
+    TestWorld atTheEdge;
+    atTheEdge.arrange(attackerAndBarricade(100.f));
+    atTheEdge.world.updateCreatures(TimePerFrame);
+    EXPECT_EQ(atTheEdge.state().zombies[0].state, Wander);
+
+    TestWorld inside;
+    inside.arrange(attackerAndBarricade(99.9f));
+    inside.world.updateCreatures(TimePerFrame);
+    EXPECT_EQ(inside.state().zombies[0].state, Chase);
+    EXPECT_EQ(inside.state().zombies[0].target, kMiddle + sf::Vector2f(99.9f, 0.f));
+}
+
+TEST(WorldCreaturesTest, ABuildingIsTouchedBelowNineteenPixelsOnly) {
+    const auto attackerBeside = [](float gap, bool turret) {
+        return [gap, turret](WorldState& state) {
+            state.zombies.push_back(zombieAt(kMiddle));
+            state.zombies.back().state = Attack;  // holds it still until its contacts
+            const sf::Vector2f place = kMiddle + sf::Vector2f(gap, 0.f);
+            if (turret) {
+                state.turrets.emplace_back(place, 0.f);
+            } else {
+                state.barricades.emplace_back(place);
+            }
+        };
+    };
+    for (const bool turret : {true, false}) {
+        TestWorld touching;
+        touching.arrange(attackerBeside(18.9f, turret));
+        touching.world.updateCreatures(TimePerFrame);
+        EXPECT_EQ(touching.sounds.count("zombie-turret.wav"), 1) << "turret " << turret;
+
+        TestWorld apart;
+        apart.arrange(attackerBeside(19.f, turret));
+        apart.world.updateCreatures(TimePerFrame);
+        EXPECT_EQ(apart.state().zombies[0].state, Chase) << "turret " << turret;
+        EXPECT_TRUE(apart.sounds.played.empty()) << "turret " << turret;
+    }
+}

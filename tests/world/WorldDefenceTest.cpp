@@ -162,3 +162,16 @@ TEST(WorldDefenceTest, SilenceDropsTheSoundsButNotTheEffects) {
     EXPECT_EQ(test.renderer.bursts.size(), 2u);
     EXPECT_TRUE(test.state().zombies.empty());
 }
+
+TEST(WorldDefenceTest, AMineGoesOffBeforeAShotReachesTheSameZombieSoTheShotFliesOn) {
+    TestWorld test;
+    test.arrange([](WorldState& state) {
+        state.zombies.push_back(zombieAt(kTurretPlace));
+        state.mines.emplace_back(kTurretPlace);
+        state.projectiles.emplace_back(kTurretPlace, 0.f);
+    });
+    test.step();
+    EXPECT_EQ(test.sounds.played, std::vector<std::string>{"mine-destroy.wav"});
+    EXPECT_TRUE(test.state().zombies.empty());
+    EXPECT_EQ(test.state().projectiles.size(), 1u) << "a shot is not spent on a dead zombie";
+}

@@ -4,9 +4,9 @@
 #include <sstream>
 #include <string>
 
+#include "entities/ObjectCode.hpp"
 #include "support/TestWorld.hpp"
 #include "toolkit/Random.hpp"
-#include "world/ObjectCode.hpp"
 
 // Damaged and random level files must give a playable world: no crash, no runaway memory,
 // and the usual invariants after every step.

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "entities/ObjectCode.hpp"
 #include "support/TestWorld.hpp"
 #include "toolkit/Random.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/World.hpp"
 
 namespace {

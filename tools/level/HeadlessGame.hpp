@@ -5,10 +5,10 @@
 #include "SilentServices.hpp"
 #include "app/GameState.hpp"
 #include "app/Session.hpp"
+#include "entities/ObjectCode.hpp"
 #include "toolkit/ParticleSystem.hpp"
 #include "ui/Hud.hpp"
 #include "world/History.hpp"
-#include "world/ObjectCode.hpp"
 #include "world/World.hpp"
 
 // The game with nobody at the controls and nobody watching: the Application's World, History,

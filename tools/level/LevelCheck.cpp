@@ -9,7 +9,7 @@
 
 #include "SilentServices.hpp"
 #include "TokenWalk.hpp"
-#include "world/ObjectCode.hpp"
+#include "entities/ObjectCode.hpp"
 #include "world/World.hpp"
 
 namespace {

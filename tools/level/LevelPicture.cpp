@@ -4,7 +4,7 @@
 
 #include "SilentServices.hpp"
 #include "entities/Entity.hpp"
-#include "world/ObjectCode.hpp"
+#include "entities/ObjectCode.hpp"
 #include "world/World.hpp"
 
 sf::Image LevelPicture::paint(const TileMap& level) {

@@ -45,8 +45,9 @@ var zembrookLevel = {
         file.close();
         var side = numbers.length > 0 ? numbers[0] : -1;
         if (side < 1 || side > zembrookLevel.largestSide) {
-            throw new Error(fileName + " is no Zembrook level: it must start with a side from 1 to " +
-                            zembrookLevel.largestSide + " (zembrook-level check tells more)");
+            throw new Error(fileName + " is no Zembrook level: it must start with a side " +
+                            "from 1 to " + zembrookLevel.largestSide +
+                            " (zembrook-level check tells more)");
         }
 
         var map = new TileMap();
