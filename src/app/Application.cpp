@@ -3,7 +3,7 @@
 #include <SFML/System/Clock.hpp>
 
 #include "app/FixedStep.hpp"
-#include "world/Timing.hpp"
+#include "entities/GameNumbers.hpp"
 
 namespace {
 

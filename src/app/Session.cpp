@@ -1,18 +1,14 @@
 #include "app/Session.hpp"
 
+#include "entities/GameNumbers.hpp"
 #include "entities/ObjectCode.hpp"
 #include "toolkit/ParticleSystem.hpp"
 #include "ui/Hud.hpp"
 #include "world/History.hpp"
 #include "world/TileMap.hpp"
-#include "world/Timing.hpp"
 #include "world/World.hpp"
 
 namespace {
-
-constexpr std::uint32_t kIncomePerTimePoint = 20;
-constexpr std::uint32_t kJumpBackPrice = 23;
-constexpr std::uint32_t kJumpForwardPrice = 2;
 
 std::uint32_t firstStepAfter(TimePoint timePoint) {
     return StepsPerTimePoint * static_cast<std::uint32_t>(timePoint.index) + 1;

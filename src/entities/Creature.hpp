@@ -2,19 +2,11 @@
 
 #include "entities/CreatureState.hpp"
 #include "entities/Entity.hpp"
+#include "entities/GameNumbers.hpp"
 
 // A zombie or a human: walks along its heading, and steers towards a target while chasing.
 class Creature final : public Entity {
 public:
-    static constexpr std::int32_t kZombieHealth = 8;
-    static constexpr std::int32_t kHumanHealth = 10;
-    static constexpr float kRadius = 9.f;
-    static constexpr float kSpeed = 15.f;
-    static constexpr float kTurnLimit = 70.f;  // degrees per second, either way
-
-    // Time the creature holds the heading a wall gave it before it turns to targets again.
-    static sf::Time avoidDuration() { return sf::seconds(2.5f); }
-
     // Selects the constructor that turns an infected human into a zombie.
     struct FromInfectedHuman {};
 
@@ -22,8 +14,8 @@ public:
     // The zombie an infected human turns into: only its place and heading carry over.
     Creature(FromInfectedHuman, const Creature& human);
 
-    float getRadius() const override { return kRadius; }
-    float getSpeed() const override { return state == Attack ? 0.f : kSpeed; }
+    float getRadius() const override { return kCreatureRadius; }
+    float getSpeed() const override { return state == Attack ? 0.f : kCreatureSpeed; }
     void onCollision(std::int32_t code) override;
     void update(sf::Time dt) override { advance(StepLength(dt)); }
     // update, for a step length already converted.

@@ -1,5 +1,6 @@
 #include "ui/Hud.hpp"
 
+#include "entities/GameNumbers.hpp"
 #include "entities/ObjectCode.hpp"
 #include "ui/HudRenderer.hpp"
 
@@ -12,21 +13,16 @@ constexpr float kEntryHeight = 50.f;
 constexpr float kMargin = 20.f;
 constexpr float kSmallMargin = 10.f;
 
-struct Price {
-    const char* label;
-    std::uint32_t cost;
-};
-
-Price priceOf(std::int32_t code) {
+const char* labelOf(std::int32_t code) {
     switch (code) {
         case BuildTurret:
-            return {"Build a turret", 100};
+            return "Build a turret";
         case BuildBarricade:
-            return {"Build a barricade", 20};
+            return "Build a barricade";
         case BuildMine:
-            return {"Build a mine", 40};
+            return "Build a mine";
         default:
-            return {"", 0};
+            return "";
     }
 }
 
@@ -35,12 +31,11 @@ Price priceOf(std::int32_t code) {
 Hud::Hud(HudRenderer& renderer) : renderer(&renderer) {}
 
 void Hud::addBuildEntry(std::int32_t code, std::int32_t index) {
-    const Price price = priceOf(code);
     const auto width = static_cast<float>(renderer->windowSize().x);
     BuildEntry entry;
     entry.code = code;
-    entry.cost = price.cost;
-    entry.label = price.label;
+    entry.cost = buildingPrice(code);
+    entry.label = labelOf(code);
     entry.bounds = {width - kEntryWidth - kMargin,
                     (kEntryHeight + kMargin) * static_cast<float>(index) + 200.f - kSmallMargin,
                     kEntryWidth, kEntryHeight};

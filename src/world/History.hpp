@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "entities/GameNumbers.hpp"
 #include "world/TimePoint.hpp"
 #include "world/TimePointSummary.hpp"
 #include "world/WorldState.hpp"
@@ -13,9 +14,6 @@
 // present itself, and placeholders for the time points ahead that the timeline bar offers.
 class History {
 public:
-    static constexpr std::int32_t kMaxPast = 32;
-    static constexpr std::int32_t kLookAhead = 16;
-
     using FastForward = std::function<void(TimePoint)>;
 
     explicit History(FastForward fastForward);

@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "entities/GameNumbers.hpp"
 #include "entities/ObjectCode.hpp"
-
-// Edge of one square tile in window pixels.
-constexpr int kTileSize = 30;
 
 // The square grid of floor and wall cells, with the level file's grammar.
 class TileMap {

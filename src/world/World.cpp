@@ -11,11 +11,8 @@
 
 namespace {
 
-constexpr float kTurretRange = 150.f;
-constexpr float kMineRange = 20.f;
-constexpr float kEngagementRangeSquared = 100.f * 100.f;
-constexpr float kInfectionRangeSquared = 10.f * 10.f;
-constexpr float kEngagementRange = 100.f;
+constexpr float kEngagementRangeSquared = kEngagementRange * kEngagementRange;
+constexpr float kInfectionRangeSquared = kInfectionRange * kInfectionRange;
 // Searches look a pixel further than the rules reach, so that no rounding of a distance near
 // the edge of a reach can leave out a cell that holds a match.
 constexpr float kSearchMargin = 1.f;
@@ -23,14 +20,6 @@ constexpr float kSearchMargin = 1.f;
 // a tile for the zombies themselves, which mines and shots look for only a few pixels away.
 constexpr float kContactCellSize = 50.f;
 constexpr float kZombieCellSize = 30.f;
-
-// The turret's pause between shots: 454545 microseconds once truncated.
-sf::Time turretReload() {
-    return sf::seconds(0.45454544f);
-}
-sf::Time strikeInterval() {
-    return sf::seconds(1.f);
-}
 
 // Counts a cooldown down by one step, or reports it ready and clears it once less than one step
 // is left. With a step of 16666 microseconds a 1 s strike interval is ready again on the 61st
@@ -485,7 +474,7 @@ void World::updateProjectiles() {
             continue;
         }
         // A projectile is spent on the first zombie it reaches, in sequence order.
-        const float searchReach = projectile.getRadius() + Creature::kRadius + kSearchMargin;
+        const float searchReach = projectile.getRadius() + kCreatureRadius + kSearchMargin;
         const std::size_t first = zombiesByPlace().first(
             projectile.position, searchReach, [&](std::size_t place, sf::Vector2f position) {
                 const Creature& zombie = zombies[place];

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "entities/GameNumbers.hpp"
 #include "world/SoundCues.hpp"
 #include "world/SpatialIndex.hpp"
 #include "world/WorldRenderer.hpp"
@@ -15,8 +16,6 @@
 // game calls them, holds the player's gold and reaches drawing and sound through two services.
 class World {
 public:
-    static constexpr std::uint32_t kStartingGold = 80;
-
     // Reads "TileMap.txt" from the working directory.
     World(WorldRenderer& renderer, SoundCues& soundPlayer);
     // Starts from a level already read, for tests and tools.

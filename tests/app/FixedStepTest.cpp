@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/FixedStep.hpp"
-#include "world/Timing.hpp"
+#include "entities/GameNumbers.hpp"
 
 namespace {
 

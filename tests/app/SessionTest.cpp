@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/Session.hpp"
+#include "entities/GameNumbers.hpp"
 #include "support/TestSession.hpp"
-#include "world/Timing.hpp"
 
 namespace {
 

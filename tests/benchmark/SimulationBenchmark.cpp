@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
+#include "entities/GameNumbers.hpp"
 #include "support/Levels.hpp"
 #include "support/ParticleRenderer.hpp"
 #include "support/TestSession.hpp"
 #include "toolkit/Random.hpp"
-#include "world/Timing.hpp"
 #include "world/World.hpp"
 
 namespace {

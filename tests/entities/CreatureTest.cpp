@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "entities/Creature.hpp"
+#include "entities/GameNumbers.hpp"
 #include "entities/ObjectCode.hpp"
-#include "world/Timing.hpp"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "entities/GameNumbers.hpp"
 #include "entities/ObjectCode.hpp"
 #include "fuzz/FuzzFailure.hpp"
 #include "soak/ParticleLedger.hpp"
@@ -10,7 +11,6 @@
 #include "support/ParticleRenderer.hpp"
 #include "support/RecordingSounds.hpp"
 #include "toolkit/Random.hpp"
-#include "world/Timing.hpp"
 #include "world/World.hpp"
 
 // Any bytes as a level file: reading them must give a whole square grid of floor and walls,

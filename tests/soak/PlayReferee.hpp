@@ -6,11 +6,11 @@
 #include <sstream>
 #include <string>
 
+#include "entities/GameNumbers.hpp"
 #include "entities/ObjectCode.hpp"
 #include "soak/ParticleLedger.hpp"
 #include "support/ParticleRenderer.hpp"
 #include "support/TestSession.hpp"
-#include "world/Timing.hpp"
 
 using ParticleSession = BasicTestSession<ParticleRenderer>;
 

@@ -2,10 +2,10 @@
 
 #include <functional>
 
+#include "entities/GameNumbers.hpp"
 #include "support/Levels.hpp"
 #include "support/RecordingRenderer.hpp"
 #include "support/RecordingSounds.hpp"
-#include "world/Timing.hpp"
 #include "world/World.hpp"
 
 // A World wired to recorders, with the game's step order and a way to arrange its entities.

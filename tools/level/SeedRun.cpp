@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "HeadlessGame.hpp"
+#include "entities/GameNumbers.hpp"
 #include "toolkit/Random.hpp"
-#include "world/Timing.hpp"
 
 SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, int timePointCount,
                       const std::function<void()>& onTimePoint) {

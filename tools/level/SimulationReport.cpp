@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "world/Timing.hpp"
+#include "entities/GameNumbers.hpp"
 
 namespace {
 
