@@ -156,7 +156,9 @@ TEST(SessionTest, BuildingNeedsAChoiceAndTheGoldAndKeepsTheChoice) {
     TestSession game;
     game.playUntil(TimePoint{1});  // 100 gold
     game.click(75.f, 75.f);
+    game.click(15.f, 15.f);  // a wall, which a building would turn to floor
     EXPECT_TRUE(game.world.getState().turrets.empty());
+    EXPECT_EQ(game.world.getState().tileMap.at(0, 0), Block);
 
     game.click(950.f, 200.f);  // choose the turret
     EXPECT_EQ(game.selectedBuilding, BuildTurret);

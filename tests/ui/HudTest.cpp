@@ -40,6 +40,8 @@ TEST_F(HudTest, BuildMenuEntriesStackDownTheRightEdgeWithTheirPrices) {
     EXPECT_EQ(entries[2].bounds.top, 330.f);
     EXPECT_EQ(entries[2].textureRect, sf::IntRect(0, 100, 70, 50));
     EXPECT_EQ(entries[0].label, "Build a turret");
+    EXPECT_EQ(entries[1].label, "Build a barricade");
+    EXPECT_EQ(entries[2].label, "Build a mine");
     EXPECT_EQ(hud.costOf(BuildTurret), 100u);
     EXPECT_EQ(hud.costOf(BuildBarricade), 20u);
     EXPECT_EQ(hud.costOf(BuildMine), 40u);

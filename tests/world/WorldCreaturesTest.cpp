@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "entities/ObjectCode.hpp"
 #include "support/TestWorld.hpp"
 
 // The creature phase: movement, zombies meeting humans and buildings, and walls.
@@ -289,4 +290,34 @@ TEST(WorldCreaturesTest, ABuildingIsTouchedBelowNineteenPixelsOnly) {
         EXPECT_EQ(apart.state().zombies[0].state, Chase) << "turret " << turret;
         EXPECT_TRUE(apart.sounds.played.empty()) << "turret " << turret;
     }
+}
+
+TEST(WorldCreaturesTest, WallsBroughtBackByAJumpOrPlacedBetweenStepsStopCreaturesAtOnce) {
+    // Each box reaches its wall after about 23 steps.
+    TestWorld jump;
+    jump.arrange([](WorldState& state) { state.humans.push_back(humanAt({45.f, 465.f}, 180.f)); });
+    const WorldState walled = jump.state();
+    jump.world.placeObject(0, 15, BuildBarricade);  // the wall cell becomes floor
+    jump.step();
+    jump.world.replaceState(walled);
+    jump.steps(40);
+    EXPECT_EQ(jump.state().humans[0].state, Avoid);
+    EXPECT_NEAR(jump.state().humans[0].rotation, 0.f, 1e-4f);
+
+    TestWorld placed;
+    placed.arrange([](WorldState& state) { state.humans.push_back(humanAt({75.f, 645.f}, 0.f)); });
+    placed.step();
+    placed.world.placeObject(3, 21, Block);
+    placed.steps(40);
+    EXPECT_EQ(placed.state().humans[0].state, Avoid);
+    EXPECT_NEAR(placed.state().humans[0].rotation, 180.f, 1e-4f);
+}
+
+TEST(WorldCreaturesTest, OffTheGridOfAnOpenLevelEverySideIsAWall) {
+    // Column 4 lies just past this grid's right edge, and column 5 beyond it reads as a wall.
+    TestWorld test(levels::read("4  0 0 0 0  0 0 0 0  0 0 0 0  0 0 0 0"));
+    test.arrange([](WorldState& state) { state.humans.push_back(humanAt({145.f, 45.f}, 0.f)); });
+    test.step();
+    EXPECT_EQ(test.state().humans[0].state, Avoid);
+    EXPECT_NEAR(test.state().humans[0].rotation, 180.f, 1e-4f);
 }

@@ -74,6 +74,17 @@ TEST(WorldDefenceTest, TurretFiresOnEntryAndThenEvery28Steps) {
     EXPECT_EQ(test.sounds.count("turret-shoot.wav"), 3);
 }
 
+TEST(WorldDefenceTest, ACooldownOfExactlyOneStepWaitsOneStepMore) {
+    TestWorld test;
+    placeTurret(test, {zombieAt(kTurretPlace + sf::Vector2f(0.f, 100.f))});
+    test.arrange([](WorldState& state) { state.turrets[0].cooldown = TimePerFrame; });
+    test.world.updateTurrets(TimePerFrame);
+    EXPECT_TRUE(test.state().projectiles.empty());
+    EXPECT_EQ(test.state().turrets[0].cooldown, sf::Time::Zero);
+    test.world.updateTurrets(TimePerFrame);
+    EXPECT_EQ(test.state().projectiles.size(), 1u);
+}
+
 TEST(WorldDefenceTest, ProjectileDiesAtTheEndOfIts91stStep) {
     TestWorld test;
     placeTurret(test, {zombieAt(kTurretPlace + sf::Vector2f(0.f, -120.f))});
