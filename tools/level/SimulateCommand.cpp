@@ -9,6 +9,7 @@
 #include "LevelCheck.hpp"
 #include "SeedPool.hpp"
 #include "SimulationReport.hpp"
+#include "entities/GameNumbers.hpp"
 
 namespace {
 
@@ -87,8 +88,10 @@ SeedPool::Progress progressOnTerminal(std::size_t games, int timePoints) {
 
 // Plays seeds 1..N, each in a process of its own, and brings the games back in seed order.
 std::vector<SeedRun> playAll(const TileMap& level, const Settings& settings) {
-    // Three seconds a time point, twenty a minute.
-    const int timePoints = static_cast<int>(std::floor(settings.minutes * 20.0 + 1e-9));
+    // Sixty steps a second: twenty time points a minute.
+    const double timePointsPerMinute = 60.0 * 60.0 / StepsPerTimePoint;
+    const int timePoints =
+        static_cast<int>(std::floor(settings.minutes * timePointsPerMinute + 1e-9));
     const long jobs =
         settings.jobs > 0 ? settings.jobs : std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN));
     std::vector<std::uint32_t> seeds;
