@@ -12,12 +12,14 @@
 
 // Clock.
 
+// Simulated steps in a second of play, whatever the frame rate of the screen.
+constexpr std::uint32_t kStepsPerSecond = 60;
 // The fixed step. The float quotient truncates to 16666 microseconds, and every countdown in
 // the game is measured against exactly that value.
-inline const sf::Time TimePerFrame = sf::seconds(1.f / 60.f);
+inline const sf::Time TimePerFrame = sf::seconds(1.f / static_cast<float>(kStepsPerSecond));
 // Three seconds of play between two snapshots: the unit of income, of time travel and of its
 // prices.
-constexpr std::uint32_t StepsPerTimePoint = 180;
+constexpr std::uint32_t StepsPerTimePoint = 3 * kStepsPerSecond;
 // The edge of a tile: 34 columns and 25 rows of them fill the 1024 x 768 window.
 constexpr int kTileSize = 30;
 

@@ -88,8 +88,7 @@ SeedPool::Progress progressOnTerminal(std::size_t games, int timePoints) {
 
 // Plays seeds 1..N, each in a process of its own, and brings the games back in seed order.
 std::vector<SeedRun> playAll(const TileMap& level, const Settings& settings) {
-    // Sixty steps a second: twenty time points a minute.
-    const double timePointsPerMinute = 60.0 * 60.0 / StepsPerTimePoint;
+    const double timePointsPerMinute = 60.0 * kStepsPerSecond / StepsPerTimePoint;
     const int timePoints =
         static_cast<int>(std::floor(settings.minutes * timePointsPerMinute + 1e-9));
     const long jobs =

@@ -10,8 +10,7 @@
 
 namespace {
 
-constexpr double kStepsPerSecond = 60.0;
-constexpr int kSecondsPerTimePoint = static_cast<int>(StepsPerTimePoint / 60);
+constexpr int kSecondsPerTimePoint = static_cast<int>(StepsPerTimePoint / kStepsPerSecond);
 
 std::string clock(double seconds) {
     const long whole = std::lround(seconds);
@@ -34,7 +33,7 @@ double median(std::vector<double> values) {
 constexpr double kNever = std::numeric_limits<double>::infinity();
 
 double lastHumanSeconds(const SeedRun& run) {
-    return run.lastHumanStep ? *run.lastHumanStep / kStepsPerSecond : kNever;
+    return run.lastHumanStep ? static_cast<double>(*run.lastHumanStep) / kStepsPerSecond : kNever;
 }
 
 double lostSeconds(const SeedRun& run) {
