@@ -81,6 +81,8 @@ class Installation:
         build = os.path.dirname(context.stage)  # the stage is the build tree's stage/
         result = subprocess.run(["cmake", "--install", build, "--prefix", self.prefix],
                                 capture_output=True, text=True)
+        if result.returncode != 0:
+            self.remove()  # the caller's cleanup only starts once the installation exists
         expect(result.returncode == 0, f"cmake --install failed: {result.stderr.strip()}")
         self.launcher = os.path.join(self.prefix, "games", "zembrook")
         self.before = (snapshot(self.prefix), snapshot(self.player))
