@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include "entities/ObjectCode.hpp"
 #include "toolkit/MultiResourceCache.hpp"
 #include "ui/SilentSound.hpp"
 
@@ -29,4 +30,15 @@ sf::SoundBuffer& getSoundBuffer(tk::MultiResourceCache& resources, const std::st
 
 const SilentSound& getSilentSound(tk::MultiResourceCache& resources, const std::string& name) {
     return resources.acquire<SilentSound>(soundPath(name));
+}
+
+const char* cellPicture(std::int32_t code) {
+    switch (code) {
+        case Floor:
+            return "floor.png";
+        case Block:
+            return "block.png";
+        default:
+            return nullptr;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace sf {
@@ -18,3 +19,7 @@ sf::Font& getFont(tk::MultiResourceCache& resources, const std::string& name);
 sf::SoundBuffer& getSoundBuffer(tk::MultiResourceCache& resources, const std::string& name);
 // The same sound file, read once without the audio device: for play without one.
 const SilentSound& getSilentSound(tk::MultiResourceCache& resources, const std::string& name);
+
+// The picture a grid cell is drawn with, or nullptr for a cell left undrawn. Shared by the game
+// and the level painter, so that a level's picture shows its cells as play does.
+const char* cellPicture(std::int32_t code);

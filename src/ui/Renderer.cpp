@@ -78,11 +78,11 @@ void Renderer::drawTileMap(const TileMap& tileMap) {
     sf::Sprite tile;
     for (std::uint32_t row = 0; row < tileMap.size; ++row) {
         for (std::uint32_t column = 0; column < tileMap.size; ++column) {
-            const std::int32_t code = tileMap.at(column, row);
-            if (code != Floor && code != Block) {
+            const char* const picture = cellPicture(tileMap.at(column, row));
+            if (picture == nullptr) {
                 continue;
             }
-            tile.setTexture(getTexture(code == Floor ? "floor.png" : "block.png"), true);
+            tile.setTexture(getTexture(picture), true);
             const sf::FloatRect cell = tileMap.cellRect(column, row);
             tile.setPosition(cell.left, cell.top);
             window->draw(tile);

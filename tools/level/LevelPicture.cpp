@@ -4,7 +4,7 @@
 
 #include "SilentServices.hpp"
 #include "entities/Entity.hpp"
-#include "entities/ObjectCode.hpp"
+#include "ui/Assets.hpp"
 #include "world/World.hpp"
 
 sf::Image LevelPicture::paint(const TileMap& level) {
@@ -19,13 +19,12 @@ sf::Image LevelPicture::paint(const TileMap& level) {
 void LevelPicture::drawTileMap(const TileMap& tileMap) {
     for (std::uint32_t row = 0; row < tileMap.size; ++row) {
         for (std::uint32_t column = 0; column < tileMap.size; ++column) {
-            const std::int32_t code = tileMap.at(column, row);
-            if (code != Floor && code != Block) {
+            const char* const name = cellPicture(tileMap.at(column, row));
+            if (name == nullptr) {
                 continue;
             }
             const sf::FloatRect cell = tileMap.cellRect(column, row);
-            paste(picture(code == Floor ? "floor.png" : "block.png"), static_cast<int>(cell.left),
-                  static_cast<int>(cell.top));
+            paste(picture(name), static_cast<int>(cell.left), static_cast<int>(cell.top));
         }
     }
 }
