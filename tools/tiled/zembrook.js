@@ -27,7 +27,7 @@ var zembrookLevel = {
         var match;
         while ((match = pattern.exec(text)) !== null) {
             var value = Number(match[1]);
-            if (Math.abs(value) > 2147483647) {
+            if (value < -2147483648 || value > 2147483647) {
                 break;
             }
             found.push(value);
