@@ -1,14 +1,16 @@
 // zembrook-level: tools for level makers beside the game: check a level file, play it many
 // times unattended, and paint a picture of it.
 
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Commands.hpp"
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+namespace {
+
+int run(const std::vector<std::string>& words) {
     if (words.empty()) {
         return badUsage("no command given");
     }
@@ -30,4 +32,17 @@ int main(int argc, char** argv) {
         return renderCommand(arguments);
     }
     return badUsage("unknown command '" + command + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Running out of memory on a huge file or picture is a failure like any other, with a line
+    // and status 1, not an abort that the launcher could only report as a crash.
+    try {
+        return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        std::cerr << "zembrook-level: " << error.what() << '\n';
+        return 1;
+    }
 }
