@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "Commands.hpp"
 #include "assets/TempFolder.hpp"
 
 namespace {
