@@ -35,12 +35,6 @@ public:
             previous = &particle;
         }
     }
-    void operator()(Particle& particle, sf::Time /*dt*/) const {
-        const Fade fade = fadeAt(particle);
-        if (fade.changes) {
-            particle.color.a = fade.alpha;
-        }
-    }
 
 private:
     // The ratios arrive as floats (0.8f is a hair above 0.8), which would cut whole values such

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "toolkit/FadeAffector.hpp"
 
 namespace {
@@ -9,7 +11,7 @@ sf::Uint8 alphaAt(const tk::FadeAffector& fade, sf::Time passed, sf::Uint8 alpha
     tk::Particle particle(sf::seconds(1.f));
     particle.color = sf::Color(10, 20, 30, alpha);
     particle.passedMicroseconds = passed.asMicroseconds();
-    fade(particle, sf::microseconds(16666));
+    fade(tk::ParticleRange{&particle, &particle + 1}, sf::microseconds(16666));
     EXPECT_EQ(particle.color.r, 10);
     EXPECT_EQ(particle.color.g, 20);
     EXPECT_EQ(particle.color.b, 30);
@@ -41,8 +43,20 @@ TEST(FadeAffectorTest, FadeInRisesFromZeroAndZeroRatiosSwitchPhasesOff) {
 
 TEST(FadeAffectorTest, AParticleWithNoLifetimeIsAlreadyFadedOut) {
     tk::Particle instant(sf::Time::Zero);
-    tk::FadeAffector(0.f, 0.5f)(instant, sf::microseconds(16666));
+    tk::FadeAffector(0.f, 0.5f)(tk::ParticleRange{&instant, &instant + 1}, sf::microseconds(16666));
     EXPECT_EQ(instant.color.a, 0);
+}
+
+TEST(FadeAffectorTest, EachParticleOfAnUpdateFadesByItsOwnAge) {
+    // The alpha is worked out once for neighbours of one age, never carried over to another.
+    std::vector<tk::Particle> particles(3, tk::Particle(sf::seconds(1.f)));
+    particles[0].passedMicroseconds = particles[1].passedMicroseconds = 600000;
+    particles[2].passedMicroseconds = 990000;
+    tk::FadeAffector(0.f, 0.8f)(tk::ParticleRange{particles.data(), particles.data() + 3},
+                                sf::microseconds(16666));
+    EXPECT_EQ(particles[0].color.a, 128);
+    EXPECT_EQ(particles[1].color.a, 128);
+    EXPECT_EQ(particles[2].color.a, 3);
 }
 
 }  // namespace
