@@ -8,9 +8,8 @@
 // would otherwise make them at each of its updates.
 struct StepLength {
     explicit StepLength(sf::Time time)
-        : time(time), seconds(time.asSeconds()), microseconds(time.asMicroseconds()) {}
+        : seconds(time.asSeconds()), microseconds(time.asMicroseconds()) {}
 
-    sf::Time time;
     float seconds;
     std::int64_t microseconds;
 };

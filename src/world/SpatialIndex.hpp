@@ -33,8 +33,6 @@ public:
         finishRebuild();
     }
 
-    std::size_t size() const { return numbers.size(); }
-
     // The place in the sequence of the first entity within reach of centre (on each axis) for
     // which accepts(place, position) holds, or kNone.
     template <typename Accepts>
