@@ -18,7 +18,8 @@ public:
 
     // Places an entry by its menu row, with the label and price of its kind of building.
     void addBuildEntry(std::int32_t code, std::int32_t index);
-    // Rebuilt from the History every step, so the bar always shows what a click can reach.
+    // Rebuilt from the History after every step the player sees, so the bar always shows what
+    // a click can reach.
     void setTimeline(const std::vector<TimePointSummary>& summaries, TimePoint currentTimePoint);
 
     // Hit tests: right and bottom edges belong to the neighbour, so no point hits two.
