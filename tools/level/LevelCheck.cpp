@@ -68,42 +68,41 @@ private:
     std::vector<Found> found;
 };
 
+// A side the game reads no map at all for, said of the side as written in the file.
+std::string negativeSide(const std::string& side) {
+    return "the side " + side + " is negative";
+}
+std::string sideAboveLimit(const std::string& side) {
+    return "the side " + side + " is above " + std::to_string(TileMap::kMaxSize) +
+           ", the largest the game reads";
+}
+void addNoMap(Findings& findings, std::size_t at, const std::string& why) {
+    findings.add(Severity::Error, at, why + "; the game reads no map from this file");
+}
+
 // The side length, or nothing when the game would read no usable map.
 std::optional<std::uint32_t> checkSide(TokenWalk& walk, Findings& findings) {
     std::int64_t side = 0;
     if (!walk.read(side)) {
+        // Digits too many for any number still say which way the side is wrong.
         const std::size_t at = walk.tokenStart();
         if (walk.atEnd()) {
             findings.add(Severity::Error, at,
                          "the file holds no side length; the game reads no map from it");
-        } else if (walk.wordIsDigits() && walk.word()[0] == '-') {
-            findings.add(
-                Severity::Error, at,
-                "the side " + walk.word() + " is negative; the game reads no map from this file");
         } else if (walk.wordIsDigits()) {
-            findings.add(Severity::Error, at,
-                         "the side " + walk.word() + " is above " +
-                             std::to_string(TileMap::kMaxSize) +
-                             ", the largest the game reads; it reads no map from this file");
+            const bool negative = walk.word()[0] == '-';
+            addNoMap(findings, at,
+                     negative ? negativeSide(walk.word()) : sideAboveLimit(walk.word()));
         } else {
-            findings.add(Severity::Error, at,
-                         "expected the side length, a whole number, but found '" + walk.word() +
-                             "'; the game reads no map from this file");
+            addNoMap(findings, at,
+                     "expected the side length, a whole number, but found '" + walk.word() + "'");
         }
         return std::nullopt;
     }
     const std::size_t at = walk.tokenStart();
-    if (side < 0) {
-        findings.add(Severity::Error, at,
-                     "the side " + std::to_string(side) +
-                         " is negative; the game reads no map from this file");
-        return std::nullopt;
-    }
-    if (side > TileMap::kMaxSize) {
-        findings.add(Severity::Error, at,
-                     "the side " + std::to_string(side) + " is above " +
-                         std::to_string(TileMap::kMaxSize) +
-                         ", the largest the game reads; it reads no map from this file");
+    if (side < 0 || side > TileMap::kMaxSize) {
+        const std::string written = std::to_string(side);
+        addNoMap(findings, at, side < 0 ? negativeSide(written) : sideAboveLimit(written));
         return std::nullopt;
     }
     if (side < 3) {
