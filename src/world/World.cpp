@@ -246,9 +246,9 @@ void World::updateCreatures(sf::Time dt) {
     }
     const StepLength step(dt);
     // Zombies and projectiles are updated twice per step and humans once, on purpose: the
-    // game's pace rests on it (zombies cover 30 pixels a second, a shot's 3 s last 1.5 s), and
-    // a zombie's second update sees what its contacts just set, so one that reaches a building
-    // stops at once. Folding the two updates into one would change every game.
+    // game's pace rests on it (zombies cover 30 pixels a second, a shot's 3 s of life run out
+    // in 1.5 s), and a zombie's second update sees what its contacts just set, so one that
+    // reaches a building stops at once. Folding the two updates into one would change every game.
     std::vector<Creature> newZombies;
     for (Creature& zombie : zombies) {
         zombie.advance(step);
