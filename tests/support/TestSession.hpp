@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Session.hpp"
+#include "app/Game.hpp"
 #include "entities/ObjectCode.hpp"
 #include "support/Levels.hpp"
 #include "support/RecordingHudRenderer.hpp"
@@ -10,25 +10,18 @@
 #include "world/History.hpp"
 #include "world/World.hpp"
 
-// The Application's parts without its window: the same World, History, Hud and rules of play,
-// wired to recorders, so commands and long games can be driven from a test. The renderer is
-// either the recorder, which notes bursts and trails, or one that makes real particles; either
-// owns the particle system that the step advances, as the game's Renderer does.
+// The game wired to recorders, so commands and long games can be driven from a test. The
+// renderer is either the recorder, which notes bursts and trails, or one that makes real
+// particles; either owns the particle system that the step advances, as the game's Renderer
+// does. The game's values are open to the test by their names in the rules of play.
 template <typename Renderer>
 struct BasicTestSession {
     explicit BasicTestSession(const TileMap& level = levels::arena())
-        : world(renderer, sounds, level),
-          history([this](TimePoint target) { session().fastForward(target); }),
-          hud(hudRenderer) {
-        Session::fillBuildMenu(hud);
-    }
+        : game({renderer, sounds, hudRenderer, renderer.particles}, level) {}
     BasicTestSession(const BasicTestSession&) = delete;
     BasicTestSession& operator=(const BasicTestSession&) = delete;
 
-    Session session() {
-        return Session(
-            {world, history, hud, renderer.particles, stepCount, selectedBuilding, state});
-    }
+    Session session() { return game.session(); }
 
     Session::ClickOutcome click(float x, float y) { return session().click({x, y}); }
 
@@ -54,13 +47,14 @@ struct BasicTestSession {
 
     Renderer renderer;
     RecordingSounds sounds;
-    World world;
-    History history;
     RecordingHudRenderer hudRenderer;
-    Hud hud;
-    std::uint32_t stepCount = 0;
-    std::int32_t selectedBuilding = NoObject;
-    GameState state = GameState::Title;
+    Game game;
+    World& world = game.parts().world;
+    History& history = game.parts().history;
+    Hud& hud = game.parts().hud;
+    std::uint32_t& stepCount = game.parts().stepCount;
+    std::int32_t& selectedBuilding = game.parts().selectedBuilding;
+    GameState& state = game.parts().state;
 };
 
 using TestSession = BasicTestSession<RecordingRenderer>;

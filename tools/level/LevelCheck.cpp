@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "SilentServices.hpp"
 #include "TokenWalk.hpp"
+#include "app/SilentServices.hpp"
 #include "entities/ObjectCode.hpp"
 #include "world/World.hpp"
 

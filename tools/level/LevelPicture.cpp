@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "SilentServices.hpp"
+#include "app/SilentServices.hpp"
 #include "entities/Entity.hpp"
 #include "ui/Assets.hpp"
 #include "world/World.hpp"

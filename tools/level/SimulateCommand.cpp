@@ -7,6 +7,7 @@
 
 #include "Commands.hpp"
 #include "LevelCheck.hpp"
+#include "Player.hpp"
 #include "SeedPool.hpp"
 #include "SimulationReport.hpp"
 #include "entities/GameNumbers.hpp"
@@ -98,7 +99,8 @@ std::vector<SeedRun> playAll(const TileMap& level, const Settings& settings) {
         seeds.push_back(static_cast<std::uint32_t>(seed));
     }
     const auto work = [&level, timePoints](std::uint32_t seed, const SeedPool::Tick& tick) {
-        const SeedRun run = SeedRun::play(level, seed, timePoints, tick);
+        IdlePlayer nobody;
+        const SeedRun run = SeedRun::play(level, seed, {timePoints}, nobody, tick);
         for (auto left = run.timePoints.size(); left < std::size_t(timePoints); ++left) {
             tick();
         }

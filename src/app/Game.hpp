@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/GameState.hpp"
+#include "app/Session.hpp"
+#include "entities/ObjectCode.hpp"
+#include "ui/Hud.hpp"
+#include "world/History.hpp"
+#include "world/World.hpp"
+
+class HudRenderer;
+class SoundCues;
+class TileMap;
+class WorldRenderer;
+namespace tk {
+class ParticleSystem;
+}
+
+// One game without its window: the World, History and Hud, and the values the rules of play
+// work on, wired to the drawing and sound services it is lent. Tools and tests build it with
+// silent or recording services, so that all of them play by one wiring of the rules.
+class Game {
+public:
+    // What the game draws and sounds through; each must outlive the game.
+    struct Services {
+        WorldRenderer& renderer;
+        SoundCues& sounds;
+        HudRenderer& hudRenderer;
+        tk::ParticleSystem& particles;
+    };
+
+    // Builds the World from the level, drawing every starting heading from the random engine.
+    Game(Services services, const TileMap& level);
+    // The History and the Session point at the members beside them.
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The rules of play on this game's values.
+    Session session() { return Session(parts()); }
+    // Every value the rules work on, lent out, for tests that set up a moment of play by hand.
+    Session::Parts parts();
+
+    const World& world() const { return worldPart; }
+    const History& history() const { return historyPart; }
+    const Hud& hud() const { return hudPart; }
+    GameState state() const { return gameState; }
+    std::uint32_t stepCount() const { return steps; }
+
+private:
+    World worldPart;
+    History historyPart;
+    Hud hudPart;
+    tk::ParticleSystem& particles;
+    std::uint32_t steps = 0;
+    std::int32_t selectedBuilding = NoObject;
+    GameState gameState = GameState::Title;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/Game.hpp"
+#include "app/SilentServices.hpp"
+#include "toolkit/ParticleSystem.hpp"
+
+// A game that nobody watches or hears, played by a program with a player's hands and eyes only:
+// it sees what the window would show and acts by left clicks where the window shows things,
+// so whatever plays it can do nothing that a person at the game could not.
+class HeadlessGame {
+public:
+    explicit HeadlessGame(const TileMap& level);
+    HeadlessGame(const HeadlessGame&) = delete;
+    HeadlessGame& operator=(const HeadlessGame&) = delete;
+
+    // One fixed step of the game's loop after its input: a simulation step while playing.
+    void dispatch() { game.session().dispatch(); }
+
+    // The clicks. The title screen's click anywhere starts play.
+    void start();
+    // Clicks the build menu's entry for a building code; false when the menu has none.
+    bool chooseBuilding(std::int32_t code);
+    // Clicks the middle of a map cell, which builds the chosen building when gold allows.
+    void clickCell(std::uint32_t column, std::uint32_t row);
+    // Clicks a time point's button on the timeline bar; false when the bar does not show it.
+    bool clickTimePoint(TimePoint timePoint);
+
+    // What the window shows.
+    const WorldState& worldState() const { return game.world().getState(); }
+    std::uint32_t gold() const { return game.world().gold(); }
+    const Hud& hud() const { return game.hud(); }
+    std::uint32_t stepCount() const { return game.stepCount(); }
+    bool isLost() const { return game.state() == GameState::GameOver; }
+
+private:
+    void click(sf::Vector2f position) { game.session().click(position); }
+
+    SilentWorldRenderer renderer;
+    SilentSounds sounds;
+    SilentHudRenderer hudRenderer;
+    tk::ParticleSystem particles;
+    Game game;
+};

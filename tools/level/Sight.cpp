@@ -1,0 +1,96 @@
+#include "Sight.hpp"
+
+#include <cmath>
+#include <limits>
+
+#include "entities/GameNumbers.hpp"
+#include "world/WorldState.hpp"
+
+namespace sight {
+
+namespace {
+
+template <typename Entities>
+float toNearest(const Entities& entities, sf::Vector2f point) {
+    float least = std::numeric_limits<float>::infinity();
+    for (const auto& entity : entities) {
+        if (!entity.isDead()) {
+            least = std::min(least, distance(entity.position, point));
+        }
+    }
+    return least;
+}
+
+template <typename Entities>
+bool standsIn(const Entities& entities, sf::Vector2u cell) {
+    for (const auto& entity : entities) {
+        if (!entity.isDead() && std::floor(entity.position.x / kTileSize) == cell.x &&
+            std::floor(entity.position.y / kTileSize) == cell.y) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<sf::Vector2u> cellAt(const WorldState& state, sf::Vector2f point) {
+    const float column = std::floor(point.x / kTileSize);
+    const float row = std::floor(point.y / kTileSize);
+    const auto side = static_cast<float>(state.tileMap.size);
+    if (!(column >= 0.f && row >= 0.f && column < side && row < side)) {
+        return std::nullopt;
+    }
+    return sf::Vector2u(static_cast<unsigned>(column), static_cast<unsigned>(row));
+}
+
+sf::Vector2f middleOf(sf::Vector2u cell) {
+    return {(static_cast<float>(cell.x) + 0.5f) * kTileSize,
+            (static_cast<float>(cell.y) + 0.5f) * kTileSize};
+}
+
+float distance(sf::Vector2f a, sf::Vector2f b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+bool isFreeStreet(const WorldState& state, sf::Vector2u cell) {
+    return state.tileMap.at(cell.x, cell.y) == Floor && !standsIn(state.turrets, cell) &&
+           !standsIn(state.barricades, cell) && !standsIn(state.mines, cell);
+}
+
+std::optional<std::size_t> mostDangerousZombie(const WorldState& state) {
+    std::optional<std::size_t> found;
+    float least = std::numeric_limits<float>::infinity();
+    for (std::size_t i = 0; i < state.zombies.size(); ++i) {
+        const float reach = toNearest(state.humans, state.zombies[i].position);
+        if (reach < least) {
+            least = reach;
+            found = i;
+        }
+    }
+    return found;
+}
+
+sf::Vector2f nearestHuman(const WorldState& state, sf::Vector2f point) {
+    sf::Vector2f nearest = state.humans.front().position;
+    for (const auto& human : state.humans) {
+        if (distance(human.position, point) < distance(nearest, point)) {
+            nearest = human.position;
+        }
+    }
+    return nearest;
+}
+
+float toNearestZombie(const WorldState& state, sf::Vector2f point) {
+    return toNearest(state.zombies, point);
+}
+
+float toNearestTurret(const WorldState& state, sf::Vector2f point) {
+    return toNearest(state.turrets, point);
+}
+
+float toNearestBarricade(const WorldState& state, sf::Vector2f point) {
+    return toNearest(state.barricades, point);
+}
+
+}  // namespace sight
