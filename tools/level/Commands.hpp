@@ -8,6 +8,7 @@
 int checkCommand(const std::vector<std::string>& arguments);
 int simulateCommand(const std::vector<std::string>& arguments);
 int renderCommand(const std::vector<std::string>& arguments);
+int openingsCommand(const std::vector<std::string>& arguments);
 
 // The usage text, also shown after a mistake on the command line.
 extern const char* const kUsage;

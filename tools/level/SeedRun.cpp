@@ -61,7 +61,6 @@ SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, Limits limits, P
         if (limits.stopOnceSettled && state.zombies.empty() && !state.humans.empty()) {
             while (run.timePoints.size() < static_cast<std::size_t>(limits.timePoints)) {
                 run.timePoints.push_back(run.timePoints.back());
-                onTimePoint();
             }
             break;
         }
@@ -70,6 +69,11 @@ SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, Limits limits, P
             run.stoppedFallen = true;
             break;
         }
+    }
+    // A game that stopped early has still done its share of the work.
+    for (auto left = run.timePoints.size(); left < static_cast<std::size_t>(limits.timePoints);
+         ++left) {
+        onTimePoint();
     }
     run.humansLeft = static_cast<std::int32_t>(game.worldState().humans.size());
     run.lost = game.isLost();

@@ -42,7 +42,8 @@ struct SeedRun {
     bool held() const;
 
     // Starts the game's random engine from the seed, builds the World and plays until the game
-    // is lost or the limit of time points has been recorded, calling back at each. A game whose
+    // is lost or the limit of time points has been recorded, calling back once for each time
+    // point of the limit, those it did not need to play included. A game whose
     // last zombie has fallen is settled: no human can turn, and no player acts any more, so its
     // remaining time points are filled in as playing on would record them.
     static SeedRun play(

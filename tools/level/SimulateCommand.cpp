@@ -8,6 +8,8 @@
 #include "Commands.hpp"
 #include "LevelCheck.hpp"
 #include "Player.hpp"
+#include "PlayerGames.hpp"
+#include "ReferencePlayers.hpp"
 #include "SeedPool.hpp"
 #include "SimulationReport.hpp"
 #include "entities/GameNumbers.hpp"
@@ -17,7 +19,8 @@ namespace {
 struct Settings {
     std::string file;
     long seeds = 8;
-    double minutes = 5.0;
+    double minutes = 10.0;
+    std::vector<std::string> players;
     bool csv = false;
     long jobs = 0;  // one per processor
 };
@@ -45,7 +48,16 @@ std::string parse(const std::vector<std::string>& arguments, Settings& settings)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        if (word == "--csv") {
+        if (word == "--player" && hasValue) {
+            const std::string& name = arguments[++i];
+            if (name == "all") {
+                settings.players = ReferencePlayers::names();
+            } else if (ReferencePlayers::isName(name)) {
+                settings.players.push_back(name);
+            } else {
+                return "--player takes idle, hasty, steady, search or all, not '" + name + "'";
+            }
+        } else if (word == "--csv") {
             settings.csv = true;
         } else if ((word == "--seeds" || word == "--jobs") && hasValue) {
             const std::optional<long> value = wholeNumber(arguments[++i]);
@@ -101,9 +113,6 @@ std::vector<SeedRun> playAll(const TileMap& level, const Settings& settings) {
     const auto work = [&level, timePoints](std::uint32_t seed, const SeedPool::Tick& tick) {
         IdlePlayer nobody;
         const SeedRun run = SeedRun::play(level, seed, {timePoints}, nobody, tick);
-        for (auto left = run.timePoints.size(); left < std::size_t(timePoints); ++left) {
-            tick();
-        }
         return run.serialize();
     };
     const auto progress = progressOnTerminal(seeds.size(), timePoints);
@@ -128,6 +137,18 @@ int simulateCommand(const std::vector<std::string>& arguments) {
             std::cerr << formatDiagnostic(settings.file, diagnostic) << '\n';
         }
         return 1;
+    }
+    if (!settings.players.empty()) {
+        const int timePoints = static_cast<int>(settings.minutes * 20);
+        const OpeningSearch::Settings search{
+            static_cast<int>(settings.seeds), timePoints,
+            static_cast<int>(settings.jobs > 0 ? settings.jobs : 2)};
+        const auto games =
+            PlayerGames::play(*report.map, settings.players, search,
+                              {[](std::size_t, std::size_t) {}, [](std::size_t, std::size_t) {}});
+        const PlayerReport result(settings.file, static_cast<int>(settings.minutes), games);
+        std::cout << (settings.csv ? result.csv() : result.table());
+        return 0;
     }
     std::vector<SeedRun> runs;
     try {

@@ -6,42 +6,20 @@
 #include <limits>
 #include <optional>
 
+#include "ReportFigures.hpp"
 #include "entities/GameNumbers.hpp"
 
 namespace {
 
 constexpr int kSecondsPerTimePoint = static_cast<int>(StepsPerTimePoint / kStepsPerSecond);
 
-std::string clock(double seconds) {
-    const long whole = std::lround(seconds);
-    char text[32];
-    std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
-    return text;
-}
-
-// The middle value, or the mean of the two middle ones; an endless value stands for a game
-// that never got there, so a median among those is endless too.
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t half = values.size() / 2;
-    if (values.size() % 2 == 1) {
-        return values[half];
-    }
-    return (values[half - 1] + values[half]) / 2.0;
-}
-
-constexpr double kNever = std::numeric_limits<double>::infinity();
+using figures::clock;
+using figures::lostSeconds;
+using figures::median;
+using figures::moment;
 
 double lastHumanSeconds(const SeedRun& run) {
-    return run.lastHumanStep ? static_cast<double>(*run.lastHumanStep) / kStepsPerSecond : kNever;
-}
-
-double lostSeconds(const SeedRun& run) {
-    return run.lost ? static_cast<double>(run.timePoints.size()) * kSecondsPerTimePoint : kNever;
-}
-
-std::string moment(double seconds, const char* never) {
-    return std::isinf(seconds) ? never : clock(seconds);
+    return figures::secondsAt(run.lastHumanStep);
 }
 
 double percent(double share) {

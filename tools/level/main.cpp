@@ -28,6 +28,9 @@ int run(const std::vector<std::string>& words) {
     if (command == "simulate") {
         return simulateCommand(arguments);
     }
+    if (command == "openings") {
+        return openingsCommand(arguments);
+    }
     if (command == "render") {
         return renderCommand(arguments);
     }
