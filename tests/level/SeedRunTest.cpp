@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "LevelCheck.hpp"
+#include "PlayTestLevels.hpp"
+#include "RulePlayer.hpp"
 #include "SeedRun.hpp"
 
 namespace {
@@ -41,6 +43,28 @@ TEST(SeedRunTest, HumansWalledOffFromTheZombiesHoldForTheWholeRun) {
         ASSERT_EQ(run.timePoints.size(), 40u);
         EXPECT_EQ(run.timePoints.back().humans, 3);
         EXPECT_FLOAT_EQ(run.timePoints.back().zombieShare, 0.4f);
+    }
+}
+
+// Once the last zombie has fallen nothing can change, so the game stops there; its figures must
+// be exactly those of playing the whole time.
+TEST(SeedRunTest, AGameStoppedAtItsLastZombieReportsWhatPlayingOnReports) {
+    for (const char* text : {playtest::kCorridor, playtest::kYard}) {
+        const TileMap level = levelOf(text);
+        for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+            RulePlayer early(RulePlayer::Style::Hasty);
+            RulePlayer late(RulePlayer::Style::Hasty);
+            const SeedRun stopped = SeedRun::play(level, seed, {200, true}, early);
+            const SeedRun played = SeedRun::play(level, seed, {200, false}, late);
+            ASSERT_TRUE(stopped.lastZombieStep);
+            EXPECT_LT(stopped.steps, played.steps);
+            EXPECT_EQ(stopped.serialize().substr(stopped.serialize().find('\n')),
+                      played.serialize().substr(played.serialize().find('\n')));
+            EXPECT_EQ(std::make_tuple(stopped.humansLeft, stopped.lastZombieStep,
+                                      stopped.lastHumanStep, stopped.lost, stopped.goldSpent),
+                      std::make_tuple(played.humansLeft, played.lastZombieStep,
+                                      played.lastHumanStep, played.lost, played.goldSpent));
+        }
     }
 }
 
