@@ -1,13 +1,17 @@
-"""The launcher and the game without a display: one line that says so, and status 1."""
+"""The launcher reads a level once, so it plays exactly what was checked, from a pipe too; and
+without a display it says so in one line, as the game does."""
 
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import expect, level, main  # noqa: E402
+from harness import ALL_ASSETS, Session, expect, expect_clean_exit, level, main  # noqa: E402
+from install_test import START, Installation, map_side  # noqa: E402
 
 # A zombie and a human in a walled room: nothing for the checker to warn of.
 QUIET = level("11111",
@@ -15,6 +19,14 @@ QUIET = level("11111",
               "10001",
               "10101",
               "11111")
+# A larger room, so that the map in play tells which of the two levels the game was given.
+HALL = level("1111111",
+             "1200031",
+             "1000001",
+             "1000001",
+             "1000001",
+             "1000001",
+             "1111111")
 
 
 def write(folder, name, text):
@@ -31,6 +43,60 @@ def build_launcher(context):
 def without_display(tmp):
     env = {name: value for name, value in os.environ.items() if name != "DISPLAY"}
     return {**env, "TMPDIR": tmp}
+
+
+def side_in_play(context, command, cwd, tmp):
+    """The side of the map the game shows once play starts; the launcher leaves nothing behind."""
+    with Session(context, None, omit=ALL_ASSETS, command=command, cwd=cwd,
+                 env={"TMPDIR": tmp}) as game:
+        game.wait_window()
+        game.wait_for("the title screen", lambda s: map_side(s) is None, 10)
+        game.click(*START)
+        shot = game.wait_for("a map in play", lambda s: map_side(s) is not None, 10)
+        game.key("Escape")
+        expect_clean_exit(game)
+    expect(not os.listdir(tmp), f"the launcher left {os.listdir(tmp)} in its temporary folder")
+    return map_side(shot)
+
+
+def piped_level_is_played(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        tmp = os.path.join(root, "tmp")
+        os.mkdir(tmp)
+        source = write(root, "hall.txt", HALL)
+        fifo = os.path.join(root, "fifo")
+        os.mkfifo(fifo)
+        launcher = build_launcher(context)
+        for how, command, feed in (
+                ("process substitution", ["bash", "-c", 'exec "$0" <(cat "$1")', launcher,
+                                          source], None),
+                ("named pipe", [launcher, fifo], lambda: write(root, "fifo", HALL))):
+            if feed:
+                threading.Thread(target=feed, daemon=True).start()
+            side = side_in_play(context, command, root, tmp)
+            expect(side == 7, f"{how}: a map {side} cells wide in play, not the level's 7")
+
+
+def checked_level_is_played(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        # The build tree's launcher beside a stage whose checker is a stand-in: it replaces the
+        # player's file while the check runs, and keeps what it was given to check.
+        bin_dir, stage, tmp = (os.path.join(root, name) for name in ("bin", "stage", "tmp"))
+        for folder in (bin_dir, stage, tmp):
+            os.mkdir(folder)
+        launcher = shutil.copy(build_launcher(context), bin_dir)
+        for name in ("zembrook", "assets"):
+            os.symlink(os.path.join(context.stage, name), os.path.join(stage, name))
+        player, later = write(root, "quiet.txt", QUIET), write(root, "hall.txt", HALL)
+        checked = os.path.join(root, "checked.txt")
+        checker = write(stage, "zembrook-level",
+                        f"#!/bin/sh\ncp -- '{later}' '{player}'\ncp -- \"$2\" '{checked}'\n"
+                        f"exec '{os.path.join(context.stage, 'zembrook-level')}' \"$@\"\n")
+        os.chmod(checker, 0o755)
+        side = side_in_play(context, [launcher, player], root, tmp)
+        with open(checked) as text:
+            expect(text.read() == QUIET, "the checker was not given the level as it was started")
+        expect(side == 5, f"a map {side} cells wide in play, not the checked level's 5")
 
 
 def expect_one_line(result, status, said, what):
@@ -64,4 +130,6 @@ def no_display_is_one_line(context):
 
 
 if __name__ == "__main__":
-    main({"no_display_is_one_line": no_display_is_one_line})
+    main({"piped_level_is_played": piped_level_is_played,
+          "checked_level_is_played": checked_level_is_played,
+          "no_display_is_one_line": no_display_is_one_line})
