@@ -1,5 +1,6 @@
 """The launcher reads a level once, so it plays exactly what was checked, from a pipe too; and
-without a display it says so in one line, as the game does."""
+without a display or without a file the game needs, it says why in a line and starts
+nothing."""
 
 import os
 import shutil
@@ -129,7 +130,39 @@ def no_display_is_one_line(context):
             expect(not os.listdir(tmp), f"{command} left {os.listdir(tmp)} behind")
 
 
+def missing_game_file_is_named(context):
+    installation = Installation(context)
+    try:
+        data = os.path.join("share", "games", "zembrook")
+        font = os.path.join(data, "assets", "fonts", "sansation.ttf")
+        owned = ([os.path.join("lib", "games", "zembrook", "zembrook"),
+                  os.path.join(data, "TileMap.txt")] +
+                 [os.path.join(data, "assets", item) for item in ALL_ASSETS])
+        rows = [(name, ["the package zembrook"]) for name in owned if name != font]
+        # The font is a link to Debian's file, left dangling as when its package is removed.
+        rows.append((font, ["it links to ", "the package fonts-dejavu-core"]))
+        for name, said in rows:
+            path = os.path.join(installation.prefix, name)
+            os.rename(path, path + ".aside")
+            if name == font:
+                os.symlink(os.path.join(installation.root, "gone", "DejaVuSans.ttf"), path)
+            try:
+                result = subprocess.run([installation.launcher], cwd=installation.player,
+                                        env=without_display(installation.tmp),
+                                        capture_output=True, text=True, timeout=30)
+            finally:
+                if os.path.lexists(path):
+                    os.remove(path)
+                os.rename(path + ".aside", path)
+            expect_one_line(result, 1, f"{path} is missing", name)
+            expect(all(words in result.stderr for words in said),
+                   f"{name}: {said} not all in {result.stderr!r}")
+    finally:
+        installation.remove()
+
+
 if __name__ == "__main__":
     main({"piped_level_is_played": piped_level_is_played,
           "checked_level_is_played": checked_level_is_played,
-          "no_display_is_one_line": no_display_is_one_line})
+          "no_display_is_one_line": no_display_is_one_line,
+          "missing_game_file_is_named": missing_game_file_is_named})
