@@ -1,6 +1,6 @@
 """The launcher reads a level once, so it plays exactly what was checked, from a pipe too; and
-without a display or without a file the game needs, it says why in a line and starts
-nothing."""
+without a display, without a file the game needs, or on arguments it cannot take, it says why
+in a line and starts nothing."""
 
 import os
 import shutil
@@ -161,8 +161,30 @@ def missing_game_file_is_named(context):
         installation.remove()
 
 
+def wrong_arguments_are_explained(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        tmp = os.path.join(root, "tmp")
+        os.mkdir(tmp)
+        write(root, "-quiet.txt", QUIET)
+        for arguments, status, said in (
+                (["a.txt", "b.txt"], 2, "zembrook: one level file at most, but both 'a.txt' and "
+                                        "'b.txt' were given\n"),
+                ([""], 2, "zembrook: the level file name is empty\n"),
+                (["-quiet.txt"], 2, "zembrook: unknown option '-quiet.txt'\n"),
+                # Played after --, so refused only for want of a display.
+                (["--", "-quiet.txt"], 1, "zembrook: no display"),
+                (["/dev/zero"], 1, "zembrook: /dev/zero: larger than 64 MiB")):
+            result = subprocess.run([build_launcher(context), *arguments], cwd=root,
+                                    env=without_display(tmp), capture_output=True, text=True,
+                                    timeout=30)
+            expect(result.returncode == status and result.stderr.startswith(said),
+                   f"{arguments}: status {result.returncode}, {result.stderr!r}")
+            expect(not os.listdir(tmp), f"{arguments} left {os.listdir(tmp)} behind")
+
+
 if __name__ == "__main__":
     main({"piped_level_is_played": piped_level_is_played,
           "checked_level_is_played": checked_level_is_played,
           "no_display_is_one_line": no_display_is_one_line,
-          "missing_game_file_is_named": missing_game_file_is_named})
+          "missing_game_file_is_named": missing_game_file_is_named,
+          "wrong_arguments_are_explained": wrong_arguments_are_explained})
