@@ -139,13 +139,16 @@ def missing_game_file_is_named(context):
                   os.path.join(data, "TileMap.txt")] +
                  [os.path.join(data, "assets", item) for item in ALL_ASSETS])
         rows = [(name, ["the package zembrook"]) for name in owned if name != font]
-        # The font is a link to Debian's file, left dangling as when its package is removed.
-        rows.append((font, ["it links to ", "the package fonts-dejavu-core"]))
+        # The font is a link to Debian's file, relative in the package, left dangling as when
+        # its package is removed; the message says where it points in full.
+        gone = os.path.join(installation.root, "gone", "DejaVuSans.ttf")
+        rows.append((font, [f"it links to {os.path.realpath(gone)}",
+                            "the package fonts-dejavu-core"]))
         for name, said in rows:
             path = os.path.join(installation.prefix, name)
             os.rename(path, path + ".aside")
             if name == font:
-                os.symlink(os.path.join(installation.root, "gone", "DejaVuSans.ttf"), path)
+                os.symlink(os.path.relpath(gone, os.path.dirname(path)), path)
             try:
                 result = subprocess.run([installation.launcher], cwd=installation.player,
                                         env=without_display(installation.tmp),
