@@ -1,0 +1,193 @@
+"""The launcher reads a level once, so it plays exactly what was checked, from a pipe too; and
+without a display, without a file the game needs, or on arguments it cannot take, it says why
+in a line and starts nothing."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from harness import ALL_ASSETS, Session, expect, expect_clean_exit, level, main  # noqa: E402
+from install_test import START, Installation, map_side  # noqa: E402
+
+# A zombie and a human in a walled room: nothing for the checker to warn of.
+QUIET = level("11111",
+              "12031",
+              "10001",
+              "10101",
+              "11111")
+# A larger room, so that the map in play tells which of the two levels the game was given.
+HALL = level("1111111",
+             "1200031",
+             "1000001",
+             "1000001",
+             "1000001",
+             "1000001",
+             "1111111")
+
+
+def write(folder, name, text):
+    path = os.path.join(folder, name)
+    with open(path, "w") as out:
+        out.write(text)
+    return path
+
+
+def build_launcher(context):
+    return os.path.join(os.path.dirname(context.stage), "bin", "zembrook")
+
+
+def without_display(tmp):
+    env = {name: value for name, value in os.environ.items() if name != "DISPLAY"}
+    return {**env, "TMPDIR": tmp}
+
+
+def side_in_play(context, command, cwd, tmp):
+    """The side of the map the game shows once play starts; the launcher leaves nothing behind."""
+    with Session(context, None, omit=ALL_ASSETS, command=command, cwd=cwd,
+                 env={"TMPDIR": tmp}) as game:
+        game.wait_window()
+        game.wait_for("the title screen", lambda s: map_side(s) is None, 10)
+        game.click(*START)
+        shot = game.wait_for("a map in play", lambda s: map_side(s) is not None, 10)
+        game.key("Escape")
+        expect_clean_exit(game)
+    expect(not os.listdir(tmp), f"the launcher left {os.listdir(tmp)} in its temporary folder")
+    return map_side(shot)
+
+
+def piped_level_is_played(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        tmp = os.path.join(root, "tmp")
+        os.mkdir(tmp)
+        source = write(root, "hall.txt", HALL)
+        fifo = os.path.join(root, "fifo")
+        os.mkfifo(fifo)
+        launcher = build_launcher(context)
+        for how, command, feed in (
+                ("process substitution", ["bash", "-c", 'exec "$0" <(cat "$1")', launcher,
+                                          source], None),
+                ("named pipe", [launcher, fifo], lambda: write(root, "fifo", HALL))):
+            if feed:
+                threading.Thread(target=feed, daemon=True).start()
+            side = side_in_play(context, command, root, tmp)
+            expect(side == 7, f"{how}: a map {side} cells wide in play, not the level's 7")
+
+
+def checked_level_is_played(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        # The build tree's launcher beside a stage whose checker is a stand-in: it replaces the
+        # player's file while the check runs, and keeps what it was given to check.
+        bin_dir, stage, tmp = (os.path.join(root, name) for name in ("bin", "stage", "tmp"))
+        for folder in (bin_dir, stage, tmp):
+            os.mkdir(folder)
+        launcher = shutil.copy(build_launcher(context), bin_dir)
+        for name in ("zembrook", "assets"):
+            os.symlink(os.path.join(context.stage, name), os.path.join(stage, name))
+        player, later = write(root, "quiet.txt", QUIET), write(root, "hall.txt", HALL)
+        checked = os.path.join(root, "checked.txt")
+        checker = write(stage, "zembrook-level",
+                        f"#!/bin/sh\ncp -- '{later}' '{player}'\ncp -- \"$2\" '{checked}'\n"
+                        f"exec '{os.path.join(context.stage, 'zembrook-level')}' \"$@\"\n")
+        os.chmod(checker, 0o755)
+        side = side_in_play(context, [launcher, player], root, tmp)
+        with open(checked) as text:
+            expect(text.read() == QUIET, "the checker was not given the level as it was started")
+        expect(side == 5, f"a map {side} cells wide in play, not the checked level's 5")
+
+
+def expect_one_line(result, status, said, what):
+    expect(result.returncode == status and result.stderr.count("\n") == 1 and
+           said in result.stderr, f"{what}: status {result.returncode}, {result.stderr!r}; "
+           f"expected {status} and one line with {said!r}")
+
+
+def no_display_is_one_line(context):
+    dead = next(f":{n}" for n in range(4242, 4342)
+                if not os.path.exists(f"/tmp/.X11-unix/X{n}") and
+                not os.path.exists(f"/tmp/.X{n}-lock"))
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        tmp = os.path.join(root, "tmp")
+        os.mkdir(tmp)
+        quiet = write(root, "quiet.txt", QUIET)
+        launcher = build_launcher(context)
+        for command, display, said in (
+                ([launcher], None, "DISPLAY is not set"),
+                ([launcher, quiet], None, "DISPLAY is not set"),
+                ([launcher, quiet], dead, f"cannot open the display '{dead}'"),
+                ([context.binary], None, "DISPLAY is not set"),
+                ([context.binary], dead, f"cannot open the display '{dead}'")):
+            env = without_display(tmp)
+            if display:
+                env["DISPLAY"] = display
+            result = subprocess.run(command, cwd=context.stage, env=env, capture_output=True,
+                                    text=True, timeout=30)
+            expect_one_line(result, 1, said, f"{' '.join(command)} on {display or 'no display'}")
+            expect(not os.listdir(tmp), f"{command} left {os.listdir(tmp)} behind")
+
+
+def missing_game_file_is_named(context):
+    installation = Installation(context)
+    try:
+        data = os.path.join("share", "games", "zembrook")
+        font = os.path.join(data, "assets", "fonts", "sansation.ttf")
+        owned = ([os.path.join("lib", "games", "zembrook", "zembrook"),
+                  os.path.join(data, "TileMap.txt")] +
+                 [os.path.join(data, "assets", item) for item in ALL_ASSETS])
+        rows = [(name, ["the package zembrook"]) for name in owned if name != font]
+        # The font is a link to Debian's file, relative in the package, left dangling as when
+        # its package is removed; the message says where it points in full.
+        gone = os.path.join(installation.root, "gone", "DejaVuSans.ttf")
+        rows.append((font, [f"it links to {os.path.realpath(gone)}",
+                            "the package fonts-dejavu-core"]))
+        for name, said in rows:
+            path = os.path.join(installation.prefix, name)
+            os.rename(path, path + ".aside")
+            if name == font:
+                os.symlink(os.path.relpath(gone, os.path.dirname(path)), path)
+            try:
+                result = subprocess.run([installation.launcher], cwd=installation.player,
+                                        env=without_display(installation.tmp),
+                                        capture_output=True, text=True, timeout=30)
+            finally:
+                if os.path.lexists(path):
+                    os.remove(path)
+                os.rename(path + ".aside", path)
+            expect_one_line(result, 1, f"{path} is missing", name)
+            expect(all(words in result.stderr for words in said),
+                   f"{name}: {said} not all in {result.stderr!r}")
+    finally:
+        installation.remove()
+
+
+def wrong_arguments_are_explained(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        tmp = os.path.join(root, "tmp")
+        os.mkdir(tmp)
+        write(root, "-quiet.txt", QUIET)
+        for arguments, status, said in (
+                (["a.txt", "b.txt"], 2, "zembrook: one level file at most, but both 'a.txt' and "
+                                        "'b.txt' were given\n"),
+                ([""], 2, "zembrook: the level file name is empty\n"),
+                (["-quiet.txt"], 2, "zembrook: unknown option '-quiet.txt'\n"),
+                # Played after --, so refused only for want of a display.
+                (["--", "-quiet.txt"], 1, "zembrook: no display"),
+                (["/dev/zero"], 1, "zembrook: /dev/zero: larger than 64 MiB")):
+            result = subprocess.run([build_launcher(context), *arguments], cwd=root,
+                                    env=without_display(tmp), capture_output=True, text=True,
+                                    timeout=30)
+            expect(result.returncode == status and result.stderr.startswith(said),
+                   f"{arguments}: status {result.returncode}, {result.stderr!r}")
+            expect(not os.listdir(tmp), f"{arguments} left {os.listdir(tmp)} behind")
+
+
+if __name__ == "__main__":
+    main({"piped_level_is_played": piped_level_is_played,
+          "checked_level_is_played": checked_level_is_played,
+          "no_display_is_one_line": no_display_is_one_line,
+          "missing_game_file_is_named": missing_game_file_is_named,
+          "wrong_arguments_are_explained": wrong_arguments_are_explained})
