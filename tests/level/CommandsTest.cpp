@@ -12,11 +12,14 @@ namespace {
 struct Outcome {
     int status;
     std::string output;
+    std::string errors;
 };
 
-// Runs the staged program and keeps what it writes on its standard output.
+// Runs the staged program and keeps what it writes on its standard output and error.
 Outcome run(const std::string& arguments) {
-    const std::string command = std::string(ZEMBROOK_LEVEL_TOOL) + " " + arguments + " 2>/dev/null";
+    const TempFolder folder("errors");
+    const std::string errors = (folder.path / "stderr").string();
+    const std::string command = std::string(ZEMBROOK_LEVEL_TOOL) + " " + arguments + " 2>" + errors;
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
@@ -24,7 +27,9 @@ Outcome run(const std::string& arguments) {
         output.append(buffer, n);
     }
     const int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    std::ostringstream said;
+    said << std::ifstream(errors).rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, said.str()};
 }
 
 std::string write(const TempFolder& folder, const std::string& name, const std::string& text) {
@@ -82,19 +87,37 @@ TEST(CommandsTest, SimulateCsvHasOneRowPerSeedAndTimePointEndingAtTheLoss) {
     EXPECT_EQ(lost[1], (std::vector<std::string>{"1", "1", "3", "1", "0", "1.0000"}));
     EXPECT_EQ(lost[2], (std::vector<std::string>{"2", "1", "3", "1", "0", "1.0000"}));
 
-    const auto played = csvRows(run(std::string("simulate ") + ZEMBROOK_LEVEL_FILE +
-                                    " --seeds 2 --minutes 0.5 "
-                                    "--csv")
-                                    .output);
-    ASSERT_EQ(played.size(), 1u + 2u * 10u);
+    const auto played =
+        csvRows(run(std::string("simulate ") + ZEMBROOK_LEVEL_FILE + " --seeds 2 --minutes 1 --csv")
+                    .output);
+    ASSERT_EQ(played.size(), 1u + 2u * 20u);
     for (std::size_t row = 1; row < played.size(); ++row) {
         const auto& fields = played[row];
         ASSERT_EQ(fields.size(), 6u);
-        EXPECT_EQ(std::stoi(fields[0]), row <= 10 ? 1 : 2);
-        EXPECT_EQ(std::stoi(fields[1]), static_cast<int>((row - 1) % 10 + 1));
+        EXPECT_EQ(std::stoi(fields[0]), row <= 20 ? 1 : 2);
+        EXPECT_EQ(std::stoi(fields[1]), static_cast<int>((row - 1) % 20 + 1));
         EXPECT_EQ(std::stoi(fields[2]), 3 * std::stoi(fields[1]));
         const double zombies = std::stod(fields[3]);
         EXPECT_NEAR(std::stod(fields[5]), zombies / (zombies + std::stod(fields[4])), 5e-5);
+    }
+}
+
+// Output lost on a full disk is a failure, whichever output it was.
+TEST(CommandsTest, EveryOutputIntoAFullDiskEndsWithStatusOneAndSaysSo) {
+    const std::string level = ZEMBROOK_LEVEL_FILE;
+    const std::string kFull[] = {
+        "check " + level + " >/dev/full",
+        "simulate " + level + " --seeds 1 --minutes 1 >/dev/full",
+        "simulate " + level + " --seeds 1 --minutes 1 --csv >/dev/full",
+        "--help >/dev/full",
+    };
+    for (const std::string& arguments : kFull) {
+        SCOPED_TRACE(arguments);
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_NE(outcome.errors.find("zembrook-level: error: cannot write"), std::string::npos)
+            << outcome.errors;
+        EXPECT_NE(outcome.errors.find("No space left on device"), std::string::npos);
     }
 }
 

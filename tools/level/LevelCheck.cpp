@@ -339,16 +339,3 @@ std::string LevelReport::summary() const {
                (warnings == 0 ? std::string("no warnings") : plural(warnings, "warning"));
     return summary;
 }
-
-std::string formatDiagnostic(const std::string& fileName, const Diagnostic& diagnostic) {
-    std::string place = fileName + ":";
-    if (diagnostic.line > 0) {
-        place += std::to_string(diagnostic.line) + ":" + std::to_string(diagnostic.column) + ":";
-    }
-    const char* severity = diagnostic.severity == Severity::Error ? "error" : "warning";
-    return place + " " + severity + ": " + diagnostic.message;
-}
-
-std::string formatSummary(const std::string& fileName, const LevelReport& report) {
-    return fileName + ": " + report.summary();
-}

@@ -38,8 +38,3 @@ public:
     // far beyond that is no level, and /dev/zero or an endless pipe must not fill the memory.
     static constexpr std::size_t kLargestFile = std::size_t(64) << 20;
 };
-
-// "FILE:LINE:COLUMN: error: MESSAGE", the way compilers write them.
-std::string formatDiagnostic(const std::string& fileName, const Diagnostic& diagnostic);
-// "FILE: 22 x 22, 3 zombies, ...: no errors, 1 warning"
-std::string formatSummary(const std::string& fileName, const LevelReport& report);

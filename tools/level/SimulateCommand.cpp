@@ -2,13 +2,14 @@
 
 #include <cmath>
 #include <iostream>
-#include <optional>
-#include <stdexcept>
 
 #include "Commands.hpp"
+#include "DiagnosticPrinter.hpp"
 #include "LevelCheck.hpp"
+#include "OptionParser.hpp"
 #include "SeedPool.hpp"
 #include "SimulationReport.hpp"
+#include "UsageError.hpp"
 #include "entities/GameNumbers.hpp"
 
 namespace {
@@ -16,57 +17,28 @@ namespace {
 struct Settings {
     std::string file;
     long seeds = 8;
-    double minutes = 5.0;
+    long minutes = 5;
     bool csv = false;
     long jobs = 0;  // one per processor
 };
 
-std::optional<double> number(const std::string& text) {
-    try {
-        std::size_t used = 0;
-        const double value = std::stod(text, &used);
-        return used == text.size() && std::isfinite(value) ? std::optional<double>(value)
-                                                           : std::nullopt;
-    } catch (const std::logic_error&) {
-        return std::nullopt;
+Settings parse(const std::vector<std::string>& arguments) {
+    Settings settings;
+    const std::vector<std::string> files =
+        OptionParser("simulate",
+                     {
+                         {"--seeds", WholeNumber{&settings.seeds, 1, 100000}},
+                         {"--minutes", WholeNumber{&settings.minutes, 1, 10000}},
+                         {"--csv", &settings.csv},
+                         {"--jobs", WholeNumber{&settings.jobs, 1, 100000}},
+                     })
+            .parse(arguments);
+    if (files.size() != 1) {
+        throw UsageError(files.empty() ? "simulate needs a level file"
+                                       : "simulate plays one level file at a time");
     }
-}
-
-std::optional<long> wholeNumber(const std::string& text) {
-    const std::optional<double> value = number(text);
-    return value && *value == std::floor(*value) && std::abs(*value) < 1e9
-               ? std::optional<long>(static_cast<long>(*value))
-               : std::nullopt;
-}
-
-// Reads the options; an empty problem text means they were fine.
-std::string parse(const std::vector<std::string>& arguments, Settings& settings) {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& word = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (word == "--csv") {
-            settings.csv = true;
-        } else if ((word == "--seeds" || word == "--jobs") && hasValue) {
-            const std::optional<long> value = wholeNumber(arguments[++i]);
-            if (!value || *value < 1 || *value > 100000) {
-                return word + " needs a whole number from 1 to 100000";
-            }
-            (word == "--seeds" ? settings.seeds : settings.jobs) = *value;
-        } else if (word == "--minutes" && hasValue) {
-            const std::optional<double> value = number(arguments[++i]);
-            if (!value || *value < 0.05 || *value > 10000) {
-                return "--minutes needs a number from 0.05 (one time point) to 10000";
-            }
-            settings.minutes = *value;
-        } else if (word.size() > 1 && word[0] == '-') {
-            return "simulate takes no option '" + word + "' (or it lacks its value)";
-        } else if (settings.file.empty()) {
-            settings.file = word;
-        } else {
-            return "simulate plays one level file at a time";
-        }
-    }
-    return settings.file.empty() ? "simulate needs a level file" : "";
+    settings.file = files[0];
+    return settings;
 }
 
 // Progress goes to a person watching a terminal, never into a pipe or a file. Each game
@@ -76,12 +48,14 @@ SeedPool::Progress progressOnTerminal(std::size_t games, int timePoints) {
         return [](std::size_t) {};
     }
     const std::size_t total = games * static_cast<std::size_t>(timePoints);
-    return [total, games, shown = std::size_t(101)](std::size_t ticks) mutable {
+    DiagnosticPrinter terminal(Output(std::cerr, "standard error"), Diagnostic::Severity::Error);
+    return [total, games, terminal, shown = std::size_t(101)](std::size_t ticks) mutable {
         const std::size_t percent = 100 * ticks / total;
         if (percent != shown) {
             shown = percent;
-            std::cerr << "\rzembrook-level: playing " << games << " games: " << percent << " %"
-                      << (ticks == total ? "\r\033[K" : "") << std::flush;
+            terminal.progress(
+                "playing " + std::to_string(games) + " games: " + std::to_string(percent) + " %",
+                ticks == total);
         }
     };
 }
@@ -114,27 +88,17 @@ std::vector<SeedRun> playAll(const TileMap& level, const Settings& settings) {
 
 }  // namespace
 
-int simulateCommand(const std::vector<std::string>& arguments) {
-    Settings settings;
-    const std::string problem = parse(arguments, settings);
-    if (!problem.empty()) {
-        return badUsage(problem);
-    }
+int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics) {
+    const Settings settings = parse(arguments);
     const LevelReport report = LevelCheck::checkFile(settings.file);
+    diagnostics.findings(settings.file, report.diagnostics);
     if (report.hasErrors()) {
-        for (const Diagnostic& diagnostic : report.diagnostics) {
-            std::cerr << formatDiagnostic(settings.file, diagnostic) << '\n';
-        }
         return 1;
     }
-    std::vector<SeedRun> runs;
-    try {
-        runs = playAll(*report.map, settings);
-    } catch (const std::runtime_error& error) {
-        std::cerr << "zembrook-level: " << error.what() << '\n';
-        return 1;
-    }
-    const SimulationReport result(settings.file, settings.minutes, std::move(runs));
-    std::cout << (settings.csv ? result.csv() : result.table());
+    const SimulationReport result(settings.file, static_cast<double>(settings.minutes),
+                                  playAll(*report.map, settings));
+    Output out(std::cout, "standard output");
+    out.write(settings.csv ? result.csv() : result.table());
+    out.finish();
     return 0;
 }
