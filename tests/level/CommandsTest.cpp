@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <SFML/Graphics/Image.hpp>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -109,6 +111,7 @@ TEST(CommandsTest, EveryOutputIntoAFullDiskEndsWithStatusOneAndSaysSo) {
         "check " + level + " >/dev/full",
         "simulate " + level + " --seeds 1 --minutes 1 >/dev/full",
         "simulate " + level + " --seeds 1 --minutes 1 --csv >/dev/full",
+        "render " + level + " /dev/full",
         "--help >/dev/full",
     };
     for (const std::string& arguments : kFull) {
@@ -119,6 +122,34 @@ TEST(CommandsTest, EveryOutputIntoAFullDiskEndsWithStatusOneAndSaysSo) {
             << outcome.errors;
         EXPECT_NE(outcome.errors.find("No space left on device"), std::string::npos);
     }
+}
+
+TEST(CommandsTest, RenderPaintsALevelWithErrorsButExitsOne) {
+    const TempFolder folder("render");
+    const std::string breached = write(folder, "breached.txt", "3\n1 1 1\n0 2 1\n1 1 1\n");
+    const std::string picture = (folder.path / "breached.png").string();
+    EXPECT_EQ(run("render " + breached + " " + picture + " --cell 7").status, 1);
+    sf::Image painted;
+    ASSERT_TRUE(painted.loadFromFile(picture));
+    EXPECT_EQ(painted.getSize(), sf::Vector2u(21, 21));
+}
+
+TEST(CommandsTest, RenderRefusesAPictureOver16384PixelsASideAndNamesACellThatFits) {
+    const TempFolder folder("large");
+    std::string text = "512\n";
+    for (int cell = 0; cell < 512 * 512; ++cell) {
+        const int row = cell / 512;
+        const int column = cell % 512;
+        text += row == 0 || column == 0 || row == 511 || column == 511 ? "1 " : "0 ";
+    }
+    const std::string level = write(folder, "large.txt", text);
+    const std::string picture = (folder.path / "large.png").string();
+    const Outcome refused = run("render " + level + " " + picture + " --cell 33");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.errors.find("16896 pixels a side, more than the 16384"), std::string::npos)
+        << refused.errors;
+    EXPECT_NE(refused.errors.find("--cell 32 fits"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(picture));
 }
 
 }  // namespace

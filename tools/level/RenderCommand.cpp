@@ -6,6 +6,7 @@
 #include "LevelCheck.hpp"
 #include "LevelPicture.hpp"
 #include "OptionParser.hpp"
+#include "PngFile.hpp"
 #include "UsageError.hpp"
 
 namespace {
@@ -29,20 +30,33 @@ std::string defaultAssets() {
 
 int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics) {
     std::string assets = defaultAssets();
+    long cell = kTileSize;
     const std::vector<std::string> files =
-        OptionParser("render", {{"--assets", &assets}}).parse(arguments);
+        OptionParser("render",
+                     {
+                         {"--cell", WholeNumber{&cell, 1, LevelPicture::kLargestSide}},
+                         {"--assets", &assets},
+                     })
+            .parse(arguments);
     if (files.size() != 2) {
         throw UsageError("render needs a level file and a picture file");
     }
     const LevelReport report = LevelCheck::checkFile(files[0]);
-    // A level with mistakes is still painted as the game would show it, with the errors told.
     diagnostics.findings(files[0], report.diagnostics);
     if (!report.map) {
         return 1;
     }
-    LevelPicture painter(assets + "/textures");
-    if (!painter.paint(*report.map).saveToFile(files[1])) {
-        throw std::runtime_error("cannot write " + files[1]);
+    const std::uint32_t side = report.map->size;
+    if (!LevelPicture::fits(side, static_cast<std::uint32_t>(cell))) {
+        throw std::runtime_error("a " + std::to_string(side) + " x " + std::to_string(side) +
+                                 " level at " + std::to_string(cell) + " pixels a cell would be " +
+                                 std::to_string(side * cell) + " pixels a side, more than the " +
+                                 std::to_string(LevelPicture::kLargestSide) +
+                                 " a picture may have; --cell " +
+                                 std::to_string(LevelPicture::largestCell(side)) + " fits");
     }
-    return 0;
+    LevelPicture painter(assets + "/textures", static_cast<std::uint32_t>(cell));
+    writePng(painter.paint(*report.map), files[1]);
+    // A level with mistakes is still painted as the game would show it, to be looked at.
+    return report.hasErrors() ? 1 : 0;
 }
