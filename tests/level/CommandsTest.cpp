@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <SFML/Graphics/Image.hpp>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -12,11 +14,14 @@ namespace {
 struct Outcome {
     int status;
     std::string output;
+    std::string errors;
 };
 
-// Runs the staged program and keeps what it writes on its standard output.
+// Runs the staged program and keeps what it writes on its standard output and error.
 Outcome run(const std::string& arguments) {
-    const std::string command = std::string(ZEMBROOK_LEVEL_TOOL) + " " + arguments + " 2>/dev/null";
+    const TempFolder folder("errors");
+    const std::string errors = (folder.path / "stderr").string();
+    const std::string command = std::string(ZEMBROOK_LEVEL_TOOL) + " " + arguments + " 2>" + errors;
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
@@ -24,7 +29,9 @@ Outcome run(const std::string& arguments) {
         output.append(buffer, n);
     }
     const int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    std::ostringstream said;
+    said << std::ifstream(errors).rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, said.str()};
 }
 
 std::string write(const TempFolder& folder, const std::string& name, const std::string& text) {
@@ -82,20 +89,67 @@ TEST(CommandsTest, SimulateCsvHasOneRowPerSeedAndTimePointEndingAtTheLoss) {
     EXPECT_EQ(lost[1], (std::vector<std::string>{"1", "1", "3", "1", "0", "1.0000"}));
     EXPECT_EQ(lost[2], (std::vector<std::string>{"2", "1", "3", "1", "0", "1.0000"}));
 
-    const auto played = csvRows(run(std::string("simulate ") + ZEMBROOK_LEVEL_FILE +
-                                    " --seeds 2 --minutes 0.5 "
-                                    "--csv")
-                                    .output);
-    ASSERT_EQ(played.size(), 1u + 2u * 10u);
+    const auto played =
+        csvRows(run(std::string("simulate ") + ZEMBROOK_LEVEL_FILE + " --seeds 2 --minutes 1 --csv")
+                    .output);
+    ASSERT_EQ(played.size(), 1u + 2u * 20u);
     for (std::size_t row = 1; row < played.size(); ++row) {
         const auto& fields = played[row];
         ASSERT_EQ(fields.size(), 6u);
-        EXPECT_EQ(std::stoi(fields[0]), row <= 10 ? 1 : 2);
-        EXPECT_EQ(std::stoi(fields[1]), static_cast<int>((row - 1) % 10 + 1));
+        EXPECT_EQ(std::stoi(fields[0]), row <= 20 ? 1 : 2);
+        EXPECT_EQ(std::stoi(fields[1]), static_cast<int>((row - 1) % 20 + 1));
         EXPECT_EQ(std::stoi(fields[2]), 3 * std::stoi(fields[1]));
         const double zombies = std::stod(fields[3]);
         EXPECT_NEAR(std::stod(fields[5]), zombies / (zombies + std::stod(fields[4])), 5e-5);
     }
+}
+
+// Output lost on a full disk is a failure, whichever output it was.
+TEST(CommandsTest, EveryOutputIntoAFullDiskEndsWithStatusOneAndSaysSo) {
+    const std::string level = ZEMBROOK_LEVEL_FILE;
+    const std::string kFull[] = {
+        "check " + level + " >/dev/full",
+        "simulate " + level + " --seeds 1 --minutes 1 >/dev/full",
+        "simulate " + level + " --seeds 1 --minutes 1 --csv >/dev/full",
+        "render " + level + " /dev/full",
+        "--help >/dev/full",
+    };
+    for (const std::string& arguments : kFull) {
+        SCOPED_TRACE(arguments);
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_NE(outcome.errors.find("zembrook-level: error: cannot write"), std::string::npos)
+            << outcome.errors;
+        EXPECT_NE(outcome.errors.find("No space left on device"), std::string::npos);
+    }
+}
+
+TEST(CommandsTest, RenderPaintsALevelWithErrorsButExitsOne) {
+    const TempFolder folder("render");
+    const std::string breached = write(folder, "breached.txt", "3\n1 1 1\n0 2 1\n1 1 1\n");
+    const std::string picture = (folder.path / "breached.png").string();
+    EXPECT_EQ(run("render " + breached + " " + picture + " --cell 7").status, 1);
+    sf::Image painted;
+    ASSERT_TRUE(painted.loadFromFile(picture));
+    EXPECT_EQ(painted.getSize(), sf::Vector2u(21, 21));
+}
+
+TEST(CommandsTest, RenderRefusesAPictureOver16384PixelsASideAndNamesACellThatFits) {
+    const TempFolder folder("large");
+    std::string text = "512\n";
+    for (int cell = 0; cell < 512 * 512; ++cell) {
+        const int row = cell / 512;
+        const int column = cell % 512;
+        text += row == 0 || column == 0 || row == 511 || column == 511 ? "1 " : "0 ";
+    }
+    const std::string level = write(folder, "large.txt", text);
+    const std::string picture = (folder.path / "large.png").string();
+    const Outcome refused = run("render " + level + " " + picture + " --cell 33");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.errors.find("16896 pixels a side, more than the 16384"), std::string::npos)
+        << refused.errors;
+    EXPECT_NE(refused.errors.find("--cell 32 fits"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(picture));
 }
 
 }  // namespace

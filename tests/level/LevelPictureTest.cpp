@@ -34,4 +34,33 @@ TEST(LevelPictureTest, EveryCellIsThirtyPixelsWithTheGamesOwnTiles) {
     }
 }
 
+// Each picture cell at 10 pixels is the average of the 3 x 3 game pixels it stands for.
+TEST(LevelPictureTest, ASmallerCellShowsTheGamesTilesAveraged) {
+    const TileMap level = *LevelCheck::checkText("3\n1 1 1\n1 0 1\n1 1 1\n").map;
+    LevelPicture painter(kTextures, 10);
+    const sf::Image picture = painter.paint(level);
+    ASSERT_EQ(picture.getSize(), sf::Vector2u(30, 30));
+    for (const auto& [name, left] : {std::pair{"block.png", 0u}, std::pair{"floor.png", 10u}}) {
+        const sf::Image tile = loaded(name);
+        for (unsigned y = 0; y < 10; y += 3) {
+            for (unsigned x = 0; x < 10; x += 3) {
+                unsigned red = 0;
+                for (unsigned i = 0; i < 9; ++i) {
+                    red += tile.getPixel(3 * x + i % 3, 3 * y + i / 3).r;
+                }
+                EXPECT_NEAR(picture.getPixel(left + x, 10 + y).r, red / 9.0, 0.5) << name;
+            }
+        }
+    }
+}
+
+TEST(LevelPictureTest, APictureFitsUpTo16384PixelsASide) {
+    EXPECT_TRUE(LevelPicture::fits(512, 32));
+    EXPECT_FALSE(LevelPicture::fits(512, 33));
+    EXPECT_TRUE(LevelPicture::fits(3, 5461));
+    EXPECT_FALSE(LevelPicture::fits(3, 5462));
+    EXPECT_EQ(LevelPicture::largestCell(512), 32u);
+    EXPECT_EQ(LevelPicture::largestCell(3), 5461u);
+}
+
 }  // namespace

@@ -1,25 +1,25 @@
 #include <iostream>
 
 #include "Commands.hpp"
+#include "DiagnosticPrinter.hpp"
 #include "LevelCheck.hpp"
+#include "OptionParser.hpp"
+#include "UsageError.hpp"
 
-int checkCommand(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) {
-        return badUsage("check needs at least one level file");
+int checkCommand(const std::vector<std::string>& arguments, DiagnosticPrinter&) {
+    const std::vector<std::string> files = OptionParser("check", {}).parse(arguments);
+    if (files.empty()) {
+        throw UsageError("check needs at least one level file");
     }
-    for (const std::string& argument : arguments) {
-        if (argument.size() > 1 && argument[0] == '-') {
-            return badUsage("check takes no option '" + argument + "'");
-        }
-    }
+    // The findings are what check makes, so they go to standard output, warnings and all.
+    DiagnosticPrinter findings(Output(std::cout, "standard output"), Diagnostic::Severity::Warning);
     bool errors = false;
-    for (const std::string& file : arguments) {
+    for (const std::string& file : files) {
         const LevelReport report = LevelCheck::checkFile(file);
-        for (const Diagnostic& diagnostic : report.diagnostics) {
-            std::cout << formatDiagnostic(file, diagnostic) << '\n';
-        }
-        std::cout << formatSummary(file, report) << '\n';
+        findings.findings(file, report.diagnostics);
+        findings.about(file, report.summary());
         errors = errors || report.hasErrors();
     }
+    findings.finish();
     return errors ? 1 : 0;
 }

@@ -3,13 +3,16 @@
 #include <string>
 #include <vector>
 
-// The three things zembrook-level does, each given the words after its name. Each returns the
-// exit status: 0 done, 1 the level or a file failed, 2 bad usage.
-int checkCommand(const std::vector<std::string>& arguments);
-int simulateCommand(const std::vector<std::string>& arguments);
-int renderCommand(const std::vector<std::string>& arguments);
-int openingsCommand(const std::vector<std::string>& arguments);
+class DiagnosticPrinter;
+
+// The things zembrook-level does, each given the words after its name and the printer for
+// what it has to tell on the way. Each returns 0 when done and 1 when a level has errors; it
+// throws UsageError for a mistake on the command line and std::runtime_error when its work
+// fails, and main turns those into a message and status 2 or 1.
+int checkCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 
 // The usage text, also shown after a mistake on the command line.
 extern const char* const kUsage;
-int badUsage(const std::string& problem);

@@ -1,12 +1,14 @@
 #include "LevelCheck.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
+#include "Printable.hpp"
 #include "TokenWalk.hpp"
 #include "app/SilentServices.hpp"
 #include "entities/ObjectCode.hpp"
@@ -17,6 +19,8 @@ namespace {
 using Severity = Diagnostic::Severity;
 
 const char* const kFillIn = "walls on the outer ring, street inside";
+// Characters of a word from the file that a message shows, enough to find it in the line.
+constexpr std::size_t kLongestWord = 20;
 
 std::string plural(long count, const std::string& singular) {
     return std::to_string(count) + " " + singular + (count == 1 ? "" : "s");
@@ -68,6 +72,32 @@ private:
     std::vector<Found> found;
 };
 
+// A word of the file in a message: quoted, printable, not too long, and a byte order mark at
+// its start named as what it is, for a word that starts with one looks like the word alone.
+std::string quoted(const std::string& word) {
+    const std::string mark = "\xEF\xBB\xBF";
+    if (word.rfind(mark, 0) != 0) {
+        return "'" + printable(word, kLongestWord) + "'";
+    }
+    const std::string rest = word.substr(mark.size());
+    return "a UTF-8 byte order mark, which the game does not skip" +
+           (rest.empty() ? std::string() : ", before '" + printable(rest, kLongestWord) + "'");
+}
+
+// "the side is read as 1 from '1e9'; the rest, 'e9', stops the reading"
+std::string readPartly(const TokenWalk& walk, const std::string& what, std::int64_t value) {
+    return "the " + what + " is read as " + std::to_string(value) + " from " +
+           quoted(walk.lastWord()) + "; the rest, " + quoted(walk.lastRest()) +
+           ", stops the reading";
+}
+
+// Whether the game goes on reading the rest of a word as the next number, as "-3" in "1-3".
+bool restReadsOn(const TokenWalk& walk) {
+    std::istringstream rest(walk.lastRest());
+    std::int64_t next = 0;
+    return static_cast<bool>(rest >> next);
+}
+
 // A side the game reads no map at all for, said of the side as written in the file.
 std::string negativeSide(const std::string& side) {
     return "the side " + side + " is negative";
@@ -78,6 +108,22 @@ std::string sideAboveLimit(const std::string& side) {
 }
 void addNoMap(Findings& findings, std::size_t at, const std::string& why) {
     findings.add(Severity::Error, at, why + "; the game reads no map from this file");
+}
+
+// What is wrong with a side that was read as a number, or nothing.
+std::optional<std::string> sideProblem(std::int64_t side) {
+    const std::string written = std::to_string(side);
+    if (side < 0) {
+        return negativeSide(written) + "; the game reads no map from this file";
+    }
+    if (side > TileMap::kMaxSize) {
+        return sideAboveLimit(written) + "; the game reads no map from this file";
+    }
+    if (side < 3) {
+        return "the side " + written +
+               " is below 3: no cell is left inside the outer ring of walls";
+    }
+    return std::nullopt;
 }
 
 // The side length, or nothing when the game would read no usable map.
@@ -91,24 +137,22 @@ std::optional<std::uint32_t> checkSide(TokenWalk& walk, Findings& findings) {
                          "the file holds no side length; the game reads no map from it");
         } else if (walk.wordIsDigits()) {
             const bool negative = walk.word()[0] == '-';
-            addNoMap(findings, at,
-                     negative ? negativeSide(walk.word()) : sideAboveLimit(walk.word()));
+            const std::string written = printable(walk.word(), kLongestWord);
+            addNoMap(findings, at, negative ? negativeSide(written) : sideAboveLimit(written));
         } else {
             addNoMap(findings, at,
-                     "expected the side length, a whole number, but found '" + walk.word() + "'");
+                     "expected the side length, a whole number, but found " + quoted(walk.word()));
         }
         return std::nullopt;
     }
     const std::size_t at = walk.tokenStart();
-    if (side < 0 || side > TileMap::kMaxSize) {
-        const std::string written = std::to_string(side);
-        addNoMap(findings, at, side < 0 ? negativeSide(written) : sideAboveLimit(written));
-        return std::nullopt;
-    }
-    if (side < 3) {
-        findings.add(Severity::Error, at,
-                     "the side " + std::to_string(side) +
-                         " is below 3: no cell is left inside the outer ring of walls");
+    if (const std::optional<std::string> problem = sideProblem(side)) {
+        // A side read from the start of a longer word is told as such, or "1e9" would be
+        // reported as a side of 1 with no word of why.
+        const std::string partly = walk.lastReadPartly() && !restReadsOn(walk)
+                                       ? readPartly(walk, "side", side) + "; "
+                                       : "";
+        findings.add(Severity::Error, at, partly + *problem);
         return std::nullopt;
     }
     if (side > LevelCheck::kLargestVisibleSide) {
@@ -126,7 +170,9 @@ std::vector<std::size_t> checkCodes(TokenWalk& walk, std::uint32_t side, Finding
     const std::string shape = std::to_string(side) + " x " + std::to_string(side);
     std::vector<std::size_t> offsets;
     std::int32_t code = 0;
+    std::int32_t lastCode = 0;
     while (offsets.size() < cellCount && walk.read(code)) {
+        lastCode = code;
         offsets.push_back(walk.tokenStart());
         if (!isKnownCode(code)) {
             findings.add(
@@ -142,13 +188,23 @@ std::vector<std::size_t> checkCodes(TokenWalk& walk, std::uint32_t side, Finding
                          " map; the game fills in the remaining " + std::to_string(missing) + " (" +
                          kFillIn + ")");
     } else if (missing > 0) {
-        const std::string what =
-            walk.wordIsDigits()
-                ? "'" + walk.word() + "' is too large for a cell code"
-                : "expected a cell code, a whole number, but found '" + walk.word() + "'";
-        findings.add(Severity::Error, walk.tokenStart(),
-                     what + "; the game stops reading here and fills in the remaining " +
-                         std::to_string(missing) + " cells (" + kFillIn + ")");
+        const std::string fillIn =
+            "fills in the remaining " + std::to_string(missing) + " cells (" + kFillIn + ")";
+        std::string what;
+        if (walk.lastReadPartly()) {
+            what = (offsets.empty() ? readPartly(walk, "side", side)
+                                    : readPartly(walk, "cell code", lastCode)) +
+                   ", and the game " + fillIn;
+        } else if (walk.wordIsDigits()) {
+            what = quoted(walk.word()) +
+                   " is too large for a cell code; the game stops reading "
+                   "here and " +
+                   fillIn;
+        } else {
+            what = "expected a cell code, a whole number, but found " + quoted(walk.word()) +
+                   "; the game stops reading here and " + fillIn;
+        }
+        findings.add(Severity::Error, walk.tokenStart(), what);
     } else if (walk.nextToken() < walk.textSize()) {
         const std::size_t at = walk.tokenStart();
         const int extra = walk.wordsLeft();
@@ -193,6 +249,37 @@ void checkPopulation(const LevelReport& report, std::size_t sideOffset, Findings
     }
 }
 
+// Reads the file, a device or a pipe alike, but never more than `limit` bytes of it: what the
+// file holds beyond is left unread, however much there is. Returns the reason of a failure.
+int readAtMost(const std::string& path, std::size_t limit, std::string& text) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
+        return errno;
+    }
+    std::vector<char> buffer(std::size_t(1) << 16);
+    int reason = 0;
+    while (text.size() < limit) {
+        const ssize_t got =
+            ::read(file, buffer.data(), std::min(buffer.size(), limit - text.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            reason = got < 0 ? errno : 0;
+            break;
+        }
+        text.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    ::close(file);
+    return reason;
+}
+
+LevelReport noLevel(const std::string& why) {
+    LevelReport report;
+    report.diagnostics.push_back({Severity::Error, 0, 0, why});
+    return report;
+}
+
 }  // namespace
 
 int LevelReport::count(Diagnostic::Severity severity) const {
@@ -202,23 +289,17 @@ int LevelReport::count(Diagnostic::Severity severity) const {
 }
 
 LevelReport LevelCheck::checkFile(const std::string& path) {
-    // A folder opens on Linux but reads as nothing, and the game then finds no map in it.
-    std::error_code ignored;
-    errno = std::filesystem::is_directory(path, ignored) ? EISDIR : 0;
-    std::ifstream file;
-    if (errno == 0) {
-        file.open(path, std::ios::binary);
+    std::string text;
+    const int reason = readAtMost(path, kLargestFile + 1, text);
+    if (reason != 0) {
+        return noLevel("cannot read '" + path + "': " + std::strerror(reason));
     }
-    if (!file.is_open()) {
-        const int reason = errno != 0 ? errno : EIO;
-        LevelReport report;
-        report.diagnostics.push_back(
-            {Severity::Error, 0, 0, "cannot read '" + path + "': " + std::strerror(reason)});
-        return report;
+    if (text.size() > kLargestFile) {
+        return noLevel("the file holds more than " + std::to_string(kLargestFile >> 20) +
+                       " MiB, far more than a level of the largest side takes; it is not read as "
+                       "a level");
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return checkText(text.str());
+    return checkText(text);
 }
 
 LevelReport LevelCheck::checkText(const std::string& text) {
@@ -242,27 +323,18 @@ LevelReport LevelCheck::checkText(const std::string& text) {
     return report;
 }
 
-std::string formatDiagnostic(const std::string& fileName, const Diagnostic& diagnostic) {
-    std::string place = fileName + ":";
-    if (diagnostic.line > 0) {
-        place += std::to_string(diagnostic.line) + ":" + std::to_string(diagnostic.column) + ":";
-    }
-    const char* severity = diagnostic.severity == Severity::Error ? "error" : "warning";
-    return place + " " + severity + ": " + diagnostic.message;
-}
-
-std::string formatSummary(const std::string& fileName, const LevelReport& report) {
-    std::string summary = fileName + ": ";
-    if (report.map) {
-        const std::string side = std::to_string(report.map->size);
-        summary += side + " x " + side + ", " + plural(report.zombies, "zombie") + ", " +
-                   plural(report.humans, "human") + ", " + plural(report.turrets, "turret") + ", " +
-                   plural(report.barricades, "barricade") + ", " + plural(report.mines, "mine");
+std::string LevelReport::summary() const {
+    std::string summary;
+    if (map) {
+        const std::string side = std::to_string(map->size);
+        summary += side + " x " + side + ", " + plural(zombies, "zombie") + ", " +
+                   plural(humans, "human") + ", " + plural(turrets, "turret") + ", " +
+                   plural(barricades, "barricade") + ", " + plural(mines, "mine");
     } else {
         summary += "no map";
     }
-    const int errors = report.count(Severity::Error);
-    const int warnings = report.count(Severity::Warning);
+    const int errors = count(Severity::Error);
+    const int warnings = count(Severity::Warning);
     summary += ": " + (errors == 0 ? std::string("no errors") : plural(errors, "error")) + ", " +
                (warnings == 0 ? std::string("no warnings") : plural(warnings, "warning"));
     return summary;

@@ -20,6 +20,8 @@ struct LevelReport {
 
     int count(Diagnostic::Severity severity) const;
     bool hasErrors() const { return count(Diagnostic::Severity::Error) > 0; }
+    // "22 x 22, 3 zombies, ...: no errors, 1 warning"
+    std::string summary() const;
 };
 
 // Reads a level file the way the game reads it and says where it goes wrong. The game's own
@@ -32,9 +34,7 @@ public:
 
     // The largest side that fits the window above the timeline and left of the build menu.
     static constexpr std::uint32_t kLargestVisibleSide = 23;
+    // A level of the largest side, written as widely as anyone would, takes a few MB. A file
+    // far beyond that is no level, and /dev/zero or an endless pipe must not fill the memory.
+    static constexpr std::size_t kLargestFile = std::size_t(64) << 20;
 };
-
-// "FILE:LINE:COLUMN: error: MESSAGE", the way compilers write them.
-std::string formatDiagnostic(const std::string& fileName, const Diagnostic& diagnostic);
-// "FILE: 22 x 22, 3 zombies, ...: no errors, 1 warning"
-std::string formatSummary(const std::string& fileName, const LevelReport& report);

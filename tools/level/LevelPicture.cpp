@@ -1,14 +1,17 @@
 #include "LevelPicture.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
+#include "ScaledImage.hpp"
 #include "app/SilentServices.hpp"
 #include "entities/Entity.hpp"
 #include "ui/Assets.hpp"
 #include "world/World.hpp"
 
-sf::Image LevelPicture::paint(const TileMap& level) {
-    const unsigned edge = level.size * static_cast<unsigned>(kTileSize);
+const sf::Image& LevelPicture::paint(const TileMap& level) {
+    const unsigned edge = level.size * cell;
     canvas.create(edge, edge, sf::Color::Black);
     SilentSounds sounds;
     World world(*this, sounds, level);
@@ -23,8 +26,8 @@ void LevelPicture::drawTileMap(const TileMap& tileMap) {
             if (name == nullptr) {
                 continue;
             }
-            const sf::FloatRect cell = tileMap.cellRect(column, row);
-            paste(picture(name), static_cast<int>(cell.left), static_cast<int>(cell.top));
+            const sf::FloatRect place = tileMap.cellRect(column, row);
+            paste(picture(name), scaled(place.left), scaled(place.top));
         }
     }
 }
@@ -34,8 +37,11 @@ void LevelPicture::drawSprite(const Entity& entity, const std::string& imageName
     const sf::Image& image = picture(imageName);
     const auto originX = static_cast<int>(image.getSize().x / 2);
     const auto originY = static_cast<int>(image.getSize().y / 2);
-    paste(image, static_cast<int>(entity.position.x) - originX,
-          static_cast<int>(entity.position.y) - originY);
+    paste(image, scaled(entity.position.x) - originX, scaled(entity.position.y) - originY);
+}
+
+int LevelPicture::scaled(double gamePixels) const {
+    return static_cast<int>(gamePixels * cell / kTileSize);
 }
 
 const sf::Image& LevelPicture::picture(const std::string& name) {
@@ -47,6 +53,14 @@ const sf::Image& LevelPicture::picture(const std::string& name) {
     const std::string path = folder + "/" + name;
     if (!image.loadFromFile(path)) {
         throw std::runtime_error("cannot read the picture " + path);
+    }
+    if (cell != static_cast<std::uint32_t>(kTileSize)) {
+        const sf::Vector2u size = image.getSize();
+        const auto side = [this](unsigned pixels) {
+            return std::max(1u,
+                            static_cast<unsigned>(std::lround(double(pixels) * cell / kTileSize)));
+        };
+        image = scaledImage(image, {side(size.x), side(size.y)});
     }
     return pictures.emplace(name, image).first->second;
 }

@@ -1,12 +1,15 @@
-#include <unistd.h>
-
-#include <cmath>
 #include <iostream>
 
+#include "CommandSupport.hpp"
 #include "Commands.hpp"
+#include "DiagnosticPrinter.hpp"
 #include "LevelCheck.hpp"
+#include "LevelPicture.hpp"
 #include "OpeningSearch.hpp"
 #include "OpeningsPicture.hpp"
+#include "OptionParser.hpp"
+#include "PngFile.hpp"
+#include "UsageError.hpp"
 #include "entities/GameNumbers.hpp"
 
 namespace {
@@ -14,56 +17,88 @@ namespace {
 struct Settings {
     std::string level;
     std::string picture;
-    int seeds = 8;
-    int minutes = 10;
-    int jobs = 0;
+    long seeds = 8;
+    long minutes = 10;
+    long jobs = 0;
+    long cell = kTileSize;
+    std::string assets = defaultAssets();
 };
 
-const char* buildingName(std::int32_t code) {
-    switch (code) {
-        case BuildTurret:
-            return "turret";
-        case BuildBarricade:
-            return "barricade";
-        default:
-            return "mine";
+Settings parse(const std::vector<std::string>& arguments) {
+    Settings settings;
+    const std::vector<std::string> files =
+        OptionParser("openings",
+                     {
+                         {"--seeds", WholeNumber{&settings.seeds, 1, 100000}},
+                         {"--minutes", WholeNumber{&settings.minutes, 1, 10000}},
+                         {"--jobs", WholeNumber{&settings.jobs, 1, 100000}},
+                         {"--cell", WholeNumber{&settings.cell, 1, LevelPicture::kLargestSide}},
+                         {"--assets", &settings.assets},
+                     })
+            .parse(arguments);
+    if (files.size() != 2) {
+        throw UsageError("openings needs a level file and a picture file");
     }
+    settings.level = files[0];
+    settings.picture = files[1];
+    return settings;
+}
+
+std::string buildingName(std::int32_t code) {
+    return code == BuildTurret ? "turret" : code == BuildBarricade ? "barricade" : "mine";
+}
+
+// "a turret on column 1, row 7 at 0:03 holds 8 of 8 seeds"
+std::string describe(const OpeningResult& result, int seeds) {
+    const bool turret = result.opening.code == BuildTurret;
+    return "a " + buildingName(result.opening.code) + " on column " +
+           std::to_string(result.opening.cell.x) + ", row " +
+           std::to_string(result.opening.cell.y) + (turret ? " at 0:03" : " at 0:00") + " holds " +
+           std::to_string(result.held) + " of " + std::to_string(seeds) + " seeds";
+}
+
+std::string summary(const std::string& level, const std::vector<OpeningResult>& results, int seeds,
+                    long minutes) {
+    const auto holding = std::count_if(results.begin(), results.end(),
+                                       [seeds](const OpeningResult& r) { return r.held == seeds; });
+    std::string text = level + ": every first move on " + std::to_string(seeds) + " seeds of " +
+                       std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") + "\n" +
+                       std::to_string(holding) + " of " + std::to_string(results.size()) +
+                       " openings hold every seed\n";
+    const std::vector<OpeningResult> best = OpeningSearch::ranked(results);
+    for (std::size_t i = 0; i < 3 && i < best.size(); ++i) {
+        text += std::to_string(i + 1) + ". " + describe(best[i], seeds) + "\n";
+    }
+    return text;
 }
 
 }  // namespace
 
-int openingsCommand(const std::vector<std::string>& arguments) {
-    Settings settings;
-    if (arguments.size() < 2) {
-        return badUsage("openings needs a level file and a picture file");
-    }
-    settings.level = arguments[0];
-    settings.picture = arguments[1];
+int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics) {
+    const Settings settings = parse(arguments);
     const LevelReport report = LevelCheck::checkFile(settings.level);
+    diagnostics.findings(settings.level, report.diagnostics);
     if (report.hasErrors()) {
-        for (const Diagnostic& diagnostic : report.diagnostics) {
-            std::cerr << formatDiagnostic(settings.level, diagnostic) << '\n';
-        }
         return 1;
     }
-    const int jobs = settings.jobs > 0
-                         ? settings.jobs
-                         : static_cast<int>(std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN)));
-    const int timePoints = settings.minutes * 60 * static_cast<int>(kStepsPerSecond / 1) /
-                           static_cast<int>(StepsPerTimePoint);
-    const std::vector<Opening> openings = OpeningSearch::everyOpening(*report.map);
-    const auto results = OpeningSearch::tryAll(
-        *report.map, openings, {settings.seeds, timePoints, jobs}, [](std::size_t) {});
-    int holding = 0;
-    for (const OpeningResult& result : results) {
-        holding += result.held == settings.seeds ? 1 : 0;
+    const TileMap& level = *report.map;
+    if (!LevelPicture::fits(level.size, static_cast<std::uint32_t>(settings.cell))) {
+        throw UsageError("the picture would be larger than " +
+                         std::to_string(LevelPicture::kLargestSide) + " pixels a side; --cell " +
+                         std::to_string(LevelPicture::largestCell(level.size)) + " fits");
     }
-    std::cout << holding << " of " << results.size() << " openings hold every seed\n";
-    const auto best = OpeningSearch::ranked(results);
-    for (std::size_t i = 0; i < 3 && i < best.size(); ++i) {
-        std::cout << buildingName(best[i].opening.code) << " " << best[i].opening.cell.x << ","
-                  << best[i].opening.cell.y << ": " << best[i].held << " of " << settings.seeds
-                  << "\n";
-    }
+    // The pictures are read before the long work, so that a missing one fails at once.
+    LevelPicture painter(settings.assets + "/textures", static_cast<std::uint32_t>(settings.cell));
+    const sf::Image picture = painter.paint(level);
+    const std::vector<Opening> openings = OpeningSearch::everyOpening(level);
+    const int seeds = static_cast<int>(settings.seeds);
+    const std::vector<OpeningResult> results = OpeningSearch::tryAll(
+        level, openings, {seeds, timePointsIn(settings.minutes), jobsFor(settings.jobs)},
+        progressOnTerminal("trying " + std::to_string(openings.size()) + " first moves",
+                           openings.size()));
+    writePng(paintOpenings(picture, level.size, results, seeds), settings.picture);
+    Output out(std::cout, "standard output");
+    out.write(summary(settings.level, results, seeds, settings.minutes));
+    out.finish();
     return 0;
 }

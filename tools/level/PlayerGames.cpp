@@ -9,8 +9,7 @@ std::vector<PlayerReport::Games> PlayerGames::play(const TileMap& level,
                                                    const Progress& progress) {
     std::vector<ReferencePlayers::Maker> makers;
     for (const std::string& name : players) {
-        makers.push_back(ReferencePlayers::maker(
-            name, level, settings, [&](std::size_t done) { progress.search(done, 0); }));
+        makers.push_back(ReferencePlayers::maker(name, level, settings, progress.search));
     }
     // Item k is seed k % seeds + 1 of player k / seeds: one process per game.
     const auto seeds = static_cast<std::uint32_t>(settings.seeds);

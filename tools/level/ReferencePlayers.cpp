@@ -15,7 +15,7 @@ bool ReferencePlayers::isName(const std::string& name) {
 
 ReferencePlayers::Maker ReferencePlayers::maker(const std::string& name, const TileMap& level,
                                                 const OpeningSearch::Settings& settings,
-                                                const SeedPool::Progress& searchProgress) {
+                                                const SearchProgress& searchProgress) {
     if (name == "hasty" || name == "steady") {
         const auto style = name == "hasty" ? RulePlayer::Style::Hasty : RulePlayer::Style::Steady;
         return [style] { return std::make_unique<RulePlayer>(style); };
@@ -26,7 +26,10 @@ ReferencePlayers::Maker ReferencePlayers::maker(const std::string& name, const T
             return [] { return std::make_unique<RulePlayer>(RulePlayer::Style::Steady); };
         }
         const Opening best =
-            OpeningSearch::ranked(OpeningSearch::tryAll(level, openings, settings, searchProgress))
+            OpeningSearch::ranked(OpeningSearch::tryAll(level, openings, settings,
+                                                        [&](std::size_t done) {
+                                                            searchProgress(done, openings.size());
+                                                        }))
                 .front()
                 .opening;
         return [best] {

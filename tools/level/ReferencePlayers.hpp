@@ -21,8 +21,11 @@ public:
 
     static const std::vector<std::string>& names();
     static bool isName(const std::string& name);
+    // Counts first moves tried out of all there are to try.
+    using SearchProgress = std::function<void(std::size_t done, std::size_t total)>;
+
     // The searching player searches here, once for all its games, on the seeds of the settings.
     static Maker maker(const std::string& name, const TileMap& level,
                        const OpeningSearch::Settings& settings,
-                       const SeedPool::Progress& searchProgress);
+                       const SearchProgress& searchProgress);
 };

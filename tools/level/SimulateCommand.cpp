@@ -1,163 +1,132 @@
-#include <unistd.h>
-
-#include <cmath>
+#include <algorithm>
 #include <iostream>
-#include <optional>
-#include <stdexcept>
 
+#include "CommandSupport.hpp"
 #include "Commands.hpp"
+#include "DiagnosticPrinter.hpp"
 #include "LevelCheck.hpp"
+#include "OptionParser.hpp"
 #include "Player.hpp"
 #include "PlayerGames.hpp"
 #include "ReferencePlayers.hpp"
 #include "SeedPool.hpp"
 #include "SimulationReport.hpp"
-#include "entities/GameNumbers.hpp"
+#include "UsageError.hpp"
 
 namespace {
 
 struct Settings {
     std::string file;
     long seeds = 8;
-    double minutes = 10.0;
-    std::vector<std::string> players;
+    long minutes = 10;
     bool csv = false;
     long jobs = 0;  // one per processor
+    std::vector<std::string> players;
 };
 
-std::optional<double> number(const std::string& text) {
-    try {
-        std::size_t used = 0;
-        const double value = std::stod(text, &used);
-        return used == text.size() && std::isfinite(value) ? std::optional<double>(value)
-                                                           : std::nullopt;
-    } catch (const std::logic_error&) {
-        return std::nullopt;
+Settings parse(const std::vector<std::string>& arguments) {
+    Settings settings;
+    const std::vector<std::string> files =
+        OptionParser("simulate",
+                     {
+                         {"--seeds", WholeNumber{&settings.seeds, 1, 100000}},
+                         {"--minutes", WholeNumber{&settings.minutes, 1, 10000}},
+                         {"--csv", &settings.csv},
+                         {"--jobs", WholeNumber{&settings.jobs, 1, 100000}},
+                         {"--player", &settings.players},
+                     })
+            .parse(arguments);
+    if (files.size() != 1) {
+        throw UsageError(files.empty() ? "simulate needs a level file"
+                                       : "simulate plays one level file at a time");
     }
-}
-
-std::optional<long> wholeNumber(const std::string& text) {
-    const std::optional<double> value = number(text);
-    return value && *value == std::floor(*value) && std::abs(*value) < 1e9
-               ? std::optional<long>(static_cast<long>(*value))
-               : std::nullopt;
-}
-
-// Reads the options; an empty problem text means they were fine.
-std::string parse(const std::vector<std::string>& arguments, Settings& settings) {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& word = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (word == "--player" && hasValue) {
-            const std::string& name = arguments[++i];
-            if (name == "all") {
-                settings.players = ReferencePlayers::names();
-            } else if (ReferencePlayers::isName(name)) {
-                settings.players.push_back(name);
-            } else {
-                return "--player takes idle, hasty, steady, search or all, not '" + name + "'";
-            }
-        } else if (word == "--csv") {
-            settings.csv = true;
-        } else if ((word == "--seeds" || word == "--jobs") && hasValue) {
-            const std::optional<long> value = wholeNumber(arguments[++i]);
-            if (!value || *value < 1 || *value > 100000) {
-                return word + " needs a whole number from 1 to 100000";
-            }
-            (word == "--seeds" ? settings.seeds : settings.jobs) = *value;
-        } else if (word == "--minutes" && hasValue) {
-            const std::optional<double> value = number(arguments[++i]);
-            if (!value || *value < 0.05 || *value > 10000) {
-                return "--minutes needs a number from 0.05 (one time point) to 10000";
-            }
-            settings.minutes = *value;
-        } else if (word.size() > 1 && word[0] == '-') {
-            return "simulate takes no option '" + word + "' (or it lacks its value)";
-        } else if (settings.file.empty()) {
-            settings.file = word;
-        } else {
-            return "simulate plays one level file at a time";
+    settings.file = files[0];
+    for (const std::string& player : settings.players) {
+        if (player != "all" && !ReferencePlayers::isName(player)) {
+            throw UsageError("--player takes idle, hasty, steady, search or all, not '" + player +
+                             "'");
         }
     }
-    return settings.file.empty() ? "simulate needs a level file" : "";
+    return settings;
 }
 
-// Progress goes to a person watching a terminal, never into a pipe or a file. Each game
-// ticks once a time point, and a game lost early ticks the rest of its time points at once.
-SeedPool::Progress progressOnTerminal(std::size_t games, int timePoints) {
-    if (::isatty(STDERR_FILENO) == 0) {
-        return [](std::size_t) {};
-    }
-    const std::size_t total = games * static_cast<std::size_t>(timePoints);
-    return [total, games, shown = std::size_t(101)](std::size_t ticks) mutable {
-        const std::size_t percent = 100 * ticks / total;
-        if (percent != shown) {
-            shown = percent;
-            std::cerr << "\rzembrook-level: playing " << games << " games: " << percent << " %"
-                      << (ticks == total ? "\r\033[K" : "") << std::flush;
+// The players asked for, each once, in the order of their skill.
+std::vector<std::string> playersOf(const Settings& settings) {
+    std::vector<std::string> players;
+    for (const std::string& name : ReferencePlayers::names()) {
+        for (const std::string& asked : settings.players) {
+            if ((asked == name || asked == "all") &&
+                std::find(players.begin(), players.end(), name) == players.end()) {
+                players.push_back(name);
+            }
         }
-    };
+    }
+    return players;
 }
 
-// Plays seeds 1..N, each in a process of its own, and brings the games back in seed order.
+// Plays seeds 1..N with nobody building, each in a process of its own, in seed order.
 std::vector<SeedRun> playAll(const TileMap& level, const Settings& settings) {
-    const double timePointsPerMinute = 60.0 * kStepsPerSecond / StepsPerTimePoint;
-    const int timePoints =
-        static_cast<int>(std::floor(settings.minutes * timePointsPerMinute + 1e-9));
-    const long jobs =
-        settings.jobs > 0 ? settings.jobs : std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN));
+    const int timePoints = timePointsIn(settings.minutes);
     std::vector<std::uint32_t> seeds;
     for (long seed = 1; seed <= settings.seeds; ++seed) {
         seeds.push_back(static_cast<std::uint32_t>(seed));
     }
     const auto work = [&level, timePoints](std::uint32_t seed, const SeedPool::Tick& tick) {
         IdlePlayer nobody;
-        const SeedRun run = SeedRun::play(level, seed, {timePoints}, nobody, tick);
-        return run.serialize();
+        return SeedRun::play(level, seed, {timePoints}, nobody, tick).serialize();
     };
-    const auto progress = progressOnTerminal(seeds.size(), timePoints);
+    const auto progress = progressOnTerminal("playing " + std::to_string(seeds.size()) + " games",
+                                             seeds.size() * static_cast<std::size_t>(timePoints));
     std::vector<SeedRun> runs;
-    for (const std::string& text : SeedPool::run(seeds, static_cast<int>(jobs), work, progress)) {
+    for (const std::string& text : SeedPool::run(seeds, jobsFor(settings.jobs), work, progress)) {
         runs.push_back(SeedRun::parse(text));
     }
     return runs;
 }
 
+std::string playersReport(const TileMap& level, const Settings& settings) {
+    const std::vector<std::string> players = playersOf(settings);
+    const OpeningSearch::Settings play{static_cast<int>(settings.seeds),
+                                       timePointsIn(settings.minutes), jobsFor(settings.jobs)};
+    std::function<void(std::size_t)> searching;
+    std::function<void(std::size_t)> playing;
+    const PlayerGames::Progress progress{[&searching](std::size_t done, std::size_t total) {
+                                             if (!searching) {
+                                                 searching = progressOnTerminal(
+                                                     "searching first moves", total);
+                                             }
+                                             searching(done);
+                                         },
+                                         [&playing](std::size_t done, std::size_t total) {
+                                             if (!playing) {
+                                                 playing = progressOnTerminal("playing", total);
+                                             }
+                                             playing(done);
+                                         }};
+    const PlayerReport report(settings.file, static_cast<int>(settings.minutes),
+                              PlayerGames::play(level, players, play, progress));
+    return settings.csv ? report.csv() : report.table();
+}
+
 }  // namespace
 
-int simulateCommand(const std::vector<std::string>& arguments) {
-    Settings settings;
-    const std::string problem = parse(arguments, settings);
-    if (!problem.empty()) {
-        return badUsage(problem);
-    }
+int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics) {
+    const Settings settings = parse(arguments);
     const LevelReport report = LevelCheck::checkFile(settings.file);
+    diagnostics.findings(settings.file, report.diagnostics);
     if (report.hasErrors()) {
-        for (const Diagnostic& diagnostic : report.diagnostics) {
-            std::cerr << formatDiagnostic(settings.file, diagnostic) << '\n';
-        }
         return 1;
     }
-    if (!settings.players.empty()) {
-        const int timePoints = static_cast<int>(settings.minutes * 20);
-        const OpeningSearch::Settings search{
-            static_cast<int>(settings.seeds), timePoints,
-            static_cast<int>(settings.jobs > 0 ? settings.jobs : 2)};
-        const auto games =
-            PlayerGames::play(*report.map, settings.players, search,
-                              {[](std::size_t, std::size_t) {}, [](std::size_t, std::size_t) {}});
-        const PlayerReport result(settings.file, static_cast<int>(settings.minutes), games);
-        std::cout << (settings.csv ? result.csv() : result.table());
-        return 0;
+    std::string text;
+    if (settings.players.empty()) {
+        const SimulationReport result(settings.file, static_cast<double>(settings.minutes),
+                                      playAll(*report.map, settings));
+        text = settings.csv ? result.csv() : result.table();
+    } else {
+        text = playersReport(*report.map, settings);
     }
-    std::vector<SeedRun> runs;
-    try {
-        runs = playAll(*report.map, settings);
-    } catch (const std::runtime_error& error) {
-        std::cerr << "zembrook-level: " << error.what() << '\n';
-        return 1;
-    }
-    const SimulationReport result(settings.file, settings.minutes, std::move(runs));
-    std::cout << (settings.csv ? result.csv() : result.table());
+    Output out(std::cout, "standard output");
+    out.write(text);
+    out.finish();
     return 0;
 }

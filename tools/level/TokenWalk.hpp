@@ -24,6 +24,7 @@ public:
         if (!(input >> value)) {
             return false;
         }
+        lastStart = start;
         end = input.eof() ? text.size() : static_cast<std::size_t>(input.tellg());
         return true;
     }
@@ -33,17 +34,19 @@ public:
     std::size_t tokenStart() const { return start; }
     // Just after the last token read: where "the end of the codes" is.
     std::size_t lastEnd() const { return end; }
+    // Whether the last number read was only the start of its word, as "2" of "2x", so that the
+    // reading stops at the rest, in the next token.
+    bool lastReadPartly() const { return end < text.size() && !isSpace(text[end]); }
+    // The whole word the last number was read from, and what was left of it.
+    std::string lastWord() const { return wordAt(lastStart); }
+    std::string lastRest() const { return wordAt(end); }
 
-    // The white-space separated word at the start of the current token, shortened for messages.
-    std::string word() const {
-        const std::string found = wholeWord();
-        constexpr std::size_t kLongest = 20;
-        return found.size() > kLongest ? found.substr(0, kLongest) + "..." : found;
-    }
+    // The white-space separated word at the start of the current token.
+    std::string word() const { return wordAt(start); }
 
     // Whether the current word is written as a whole number, however large.
     bool wordIsDigits() const {
-        const std::string w = wholeWord();
+        const std::string w = word();
         const std::size_t first = !w.empty() && (w[0] == '+' || w[0] == '-') ? 1 : 0;
         return w.size() > first &&
                std::all_of(w.begin() + static_cast<std::ptrdiff_t>(first), w.end(),
@@ -61,16 +64,16 @@ public:
     }
 
 private:
-    std::string wholeWord() const {
-        const auto first = text.begin() + static_cast<std::ptrdiff_t>(start);
-        const auto space = std::find_if(first, text.end(), [](char c) {
-            return std::isspace(static_cast<unsigned char>(c)) != 0;
-        });
-        return std::string(first, space);
+    static bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+    std::string wordAt(std::size_t at) const {
+        const auto first = text.begin() + static_cast<std::ptrdiff_t>(std::min(at, text.size()));
+        return std::string(first, std::find_if(first, text.end(), isSpace));
     }
 
     const std::string& text;
     std::istringstream input;
     std::size_t start = 0;
+    std::size_t lastStart = 0;
     std::size_t end = 0;
 };

@@ -1,51 +1,74 @@
 // zembrook-level: tools for level makers beside the game: check a level file, play it many
 // times unattended, and paint a picture of it.
 
-#include <exception>
+#include <algorithm>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "Commands.hpp"
+#include "DiagnosticPrinter.hpp"
+#include "UsageError.hpp"
 
 namespace {
 
-int run(const std::vector<std::string>& words) {
+using Command = int (*)(const std::vector<std::string>&, DiagnosticPrinter&);
+
+struct NamedCommand {
+    const char* name;
+    Command command;
+};
+
+const NamedCommand kCommands[] = {
+    {"check", checkCommand},
+    {"simulate", simulateCommand},
+    {"render", renderCommand},
+    {"openings", openingsCommand},
+};
+
+// Help is asked for anywhere before "--", after which every word is a file name.
+bool helpAsked(const std::vector<std::string>& words) {
+    const auto optionsEnd = std::find(words.begin(), words.end(), "--");
+    return std::any_of(words.begin(), optionsEnd,
+                       [](const std::string& word) { return word == "--help" || word == "-h"; });
+}
+
+int run(const std::vector<std::string>& words, DiagnosticPrinter& diagnostics) {
+    if (helpAsked(words)) {
+        Output help(std::cout, "standard output");
+        help.write(kUsage);
+        help.finish();
+        return 0;
+    }
     if (words.empty()) {
-        return badUsage("no command given");
+        throw UsageError("no command given");
     }
-    for (const std::string& word : words) {
-        if (word == "--help" || word == "-h") {
-            std::cout << kUsage;
-            return 0;
-        }
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&words](const NamedCommand& c) { return words[0] == c.name; });
+    if (found == std::end(kCommands)) {
+        throw UsageError("unknown command '" + words[0] + "'");
     }
-    const std::string& command = words.front();
-    const std::vector<std::string> arguments(words.begin() + 1, words.end());
-    if (command == "check") {
-        return checkCommand(arguments);
-    }
-    if (command == "simulate") {
-        return simulateCommand(arguments);
-    }
-    if (command == "openings") {
-        return openingsCommand(arguments);
-    }
-    if (command == "render") {
-        return renderCommand(arguments);
-    }
-    return badUsage("unknown command '" + command + "'");
+    return found->command(std::vector<std::string>(words.begin() + 1, words.end()), diagnostics);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Running out of memory on a huge file or picture is a failure like any other, with a line
-    // and status 1, not an abort that the launcher could only report as a crash.
+    DiagnosticPrinter diagnostics(Output(std::cerr, "standard error"), Diagnostic::Severity::Error);
+    // Every failure ends here, as one line after the program's name and a status a script can
+    // tell apart: never an abort, which a launcher could only report as a crash.
     try {
-        return run(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const std::exception& error) {
-        std::cerr << "zembrook-level: " << error.what() << '\n';
+        return run(std::vector<std::string>(argv + 1, argv + argc), diagnostics);
+    } catch (const UsageError& mistake) {
+        diagnostics.error(mistake.what());
+        diagnostics.verbatim(kUsage);
+        return 2;
+    } catch (const std::bad_alloc&) {
+        diagnostics.error("out of memory");
+        return 1;
+    } catch (const std::exception& failure) {
+        diagnostics.error(failure.what());
         return 1;
     }
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+// What more than one command needs, kept in one place.
+
+// The game's pictures, found from where this program lies, so that a moved tree still works:
+// beside it in the build's stage, or in the data folder of the tree it is installed in.
+std::string defaultAssets();
+// Time points in whole minutes of play.
+int timePointsIn(long minutes);
+// The processes to run at once: as asked, or one per processor.
+int jobsFor(long asked);
+// A line that counts work done towards a total, for a person watching a terminal; into a pipe
+// or a file it says nothing. It clears itself once the total is reached.
+std::function<void(std::size_t done)> progressOnTerminal(std::string what, std::size_t total);
