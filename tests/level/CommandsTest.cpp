@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "PlayTestLevels.hpp"
 #include "assets/TempFolder.hpp"
 
 namespace {
@@ -77,6 +78,34 @@ TEST(CommandsTest, SimulateGivesTheSameOutputEveryTimeAndWithOneJobOrTwo) {
     EXPECT_EQ(run("simulate " + level + " --seeds 3 --minutes 1 --jobs 2").output, first.output);
     EXPECT_EQ(run("simulate " + level + " --seeds 3 --minutes 1 --jobs 1").output, first.output);
     EXPECT_NE(first.output.find("   20   1:00"), std::string::npos);
+}
+
+// The players' games and the openings are spread over processes: the same arguments must print
+// the same, and paint the same picture, however many run at once.
+TEST(CommandsTest, PlayersAndOpeningsGiveTheSameOutputEveryTimeAndWithOneJobOrTwo) {
+    const TempFolder folder("players");
+    const std::string level = write(folder, "yard.txt", playtest::kYard);
+    const auto players = [&](int jobs) {
+        return run("simulate " + level + " --player all --csv --jobs " + std::to_string(jobs));
+    };
+    const auto openings = [&](int jobs) {
+        const std::string picture = (folder.path / ("o" + std::to_string(jobs) + ".png")).string();
+        const Outcome outcome =
+            run("openings " + level + " " + picture + " --jobs " + std::to_string(jobs));
+        std::ifstream painted(picture, std::ios::binary);
+        return outcome.output + std::string(std::istreambuf_iterator<char>(painted), {});
+    };
+    const Outcome first = players(2);
+    ASSERT_EQ(first.status, 0);
+    const auto rows = csvRows(first.output);
+    ASSERT_EQ(rows.size(), 1u + 4u * 8u);
+    EXPECT_EQ(rows[1][0], "idle");
+    EXPECT_FALSE(rows[1].back().empty()) << "the difficulty";
+    EXPECT_EQ(players(2).output, first.output);
+    EXPECT_EQ(players(1).output, first.output);
+    const std::string painted = openings(2);
+    EXPECT_NE(painted.find(" openings hold every seed\n"), std::string::npos);
+    EXPECT_EQ(openings(1), painted);
 }
 
 TEST(CommandsTest, SimulateCsvHasOneRowPerSeedAndTimePointEndingAtTheLoss) {
