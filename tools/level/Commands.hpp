@@ -13,6 +13,7 @@ int checkCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& d
 int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 
 // The usage text, also shown after a mistake on the command line.
 extern const char* const kUsage;

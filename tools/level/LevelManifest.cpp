@@ -104,6 +104,7 @@ LevelManifest LevelManifest::read(std::istream& input, const std::string& fileNa
         }
         LevelEntry entry;
         std::string problem = problemWith(splitTabs(line), entry);
+        entry.line = number;
         if (problem.empty() && manifest.find(entry.name) != nullptr) {
             problem = "the name '" + entry.name + "' is already taken by an earlier line";
         }

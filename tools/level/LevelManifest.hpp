@@ -14,6 +14,7 @@ struct LevelEntry {
     int difficulty = 0;    // 0..100
     std::string falls;     // m:ss, when the town falls if nobody builds
     std::string openings;  // "2 of 837": the single first moves that hold every seed
+    int line = 0;          // where it stands in the manifest, from 1
 };
 
 // A manifest line the reader refuses; what() is "FILE:LINE: error: MESSAGE".

@@ -76,6 +76,15 @@ std::string csvSeconds(double seconds) {
 
 }  // namespace
 
+std::vector<SeedRun> PlayerReport::runsOf(const std::string& player) const {
+    for (const Games& played : games) {
+        if (played.player == player) {
+            return played.runs;
+        }
+    }
+    return {};
+}
+
 std::optional<int> PlayerReport::difficulty() const {
     std::map<std::string, double> held;
     for (const Games& player : games) {

@@ -23,6 +23,8 @@ public:
     // gold_spent,held,difficulty: seconds, empty for never; difficulty on every row, empty
     // unless all four players were played.
     std::string csv() const;
+    // The games of one player; none when it was not played.
+    std::vector<SeedRun> runsOf(const std::string& player) const;
     // 0 to 100 once idle, hasty, steady and search have all been played.
     std::optional<int> difficulty() const;
 

@@ -21,10 +21,8 @@ struct NamedCommand {
 };
 
 const NamedCommand kCommands[] = {
-    {"check", checkCommand},
-    {"simulate", simulateCommand},
-    {"render", renderCommand},
-    {"openings", openingsCommand},
+    {"check", checkCommand},       {"simulate", simulateCommand}, {"render", renderCommand},
+    {"openings", openingsCommand}, {"ladder", ladderCommand},
 };
 
 // Help is asked for anywhere before "--", after which every word is a file name.
