@@ -112,7 +112,7 @@ std::string PlayerReport::table() const {
     text += "\nplayer  held    " + std::string(kColumns);
     for (const Games& player : games) {
         char start[64];
-        std::snprintf(start, sizeof start, "%-6s  %d of %-3zu ", player.player.c_str(),
+        std::snprintf(start, sizeof start, "%-6s  %d of %-2zu ", player.player.c_str(),
                       heldCount(player.runs), player.runs.size());
         text += start + Row::medianOf(player.runs).text();
     }
@@ -126,10 +126,10 @@ std::string PlayerReport::playerRows(const Games& player) const {
     std::string text = player.player + "\nseed    " + kColumns;
     for (const SeedRun& run : player.runs) {
         char start[32];
-        std::snprintf(start, sizeof start, "%4u   ", run.seed);
+        std::snprintf(start, sizeof start, "%4u    ", run.seed);
         text += start + Row::of(run).text();
     }
-    return text + "median " + Row::medianOf(player.runs).text();
+    return text + "median  " + Row::medianOf(player.runs).text();
 }
 
 std::string PlayerReport::csv() const {
