@@ -3,6 +3,7 @@ lists the levels that come with the game and plays one by its name, and hands th
 what it needs; and without a display, without a file the game needs, or on arguments it cannot
 take, it says why in a line and starts nothing."""
 
+import gzip
 import os
 import shutil
 import subprocess
@@ -239,6 +240,12 @@ def levels_are_played_by_name(context):
         installed = os.path.join(installation.prefix, "share", "games", "zembrook", "levels")
         expect(sorted(os.listdir(installed)) == sorted(["levels.tsv"] + [r[1] for r in rows]),
                f"installed levels: {sorted(os.listdir(installed))}")
+        with gzip.open(os.path.join(installation.prefix, "share", "man", "man6",
+                                    "zembrook.6.gz"), "rt", encoding="utf-8") as manual:
+            page = manual.read()
+        unlisted = [row[0] for row in rows
+                    if f".B {row[0]}\n{row[2]}, difficulty {row[4]}.\n{row[3]}" not in page]
+        expect(not unlisted, f"the manual does not list {unlisted}")
         # A file of the level's name in the player's folder: the name wins, -- plays the file.
         write(installation.player, name, HALL)
         for launcher in (build_launcher(context), installation.launcher):
