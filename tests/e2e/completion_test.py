@@ -65,7 +65,13 @@ def level_names_are_offered(context):
 def level_commands_are_offered(context):
     usage = subprocess.run([os.path.join(context.stage, "zembrook-level"), "--help"],
                            capture_output=True, text=True).stdout
-    commands = dict(re.findall(r"^(?:usage:)? *zembrook-level (\w+)(.*)$", usage, re.M))
+    # The synopsis ends at the first blank line; a command's options may go on over more lines.
+    commands = {}
+    for line in usage.split("\n\n")[0].splitlines():
+        found = re.search(r"zembrook-level (\w+)(.*)", line)
+        if found:
+            command = found.group(1)
+        commands[command] = commands.get(command, "") + (found.group(2) if found else line)
     expect(commands, f"no command in the usage text {usage!r}")
     completion = os.path.join(SOURCES, "zembrook-level")
     with tempfile.TemporaryDirectory(prefix="zembrook-completion-") as root:
