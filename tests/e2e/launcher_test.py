@@ -1,7 +1,9 @@
-"""The launcher reads a level once, so it plays exactly what was checked, from a pipe too; and
-without a display, without a file the game needs, or on arguments it cannot take, it says why
-in a line and starts nothing."""
+"""The launcher reads a level once, so it plays exactly what was checked, from a pipe too; it
+lists the levels that come with the game and plays one by its name, and hands the level chooser
+what it needs; and without a display, without a file the game needs, or on arguments it cannot
+take, it says why in a line and starts nothing."""
 
+import gzip
 import os
 import shutil
 import subprocess
@@ -12,7 +14,7 @@ import threading
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import ALL_ASSETS, Session, expect, expect_clean_exit, level, main  # noqa: E402
-from install_test import START, Installation, map_side  # noqa: E402
+from install_test import START, Installation, map_side, mean_colour  # noqa: E402
 
 # A zombie and a human in a walled room: nothing for the checker to warn of.
 QUIET = level("11111",
@@ -46,8 +48,8 @@ def without_display(tmp):
     return {**env, "TMPDIR": tmp}
 
 
-def side_in_play(context, command, cwd, tmp):
-    """The side of the map the game shows once play starts; the launcher leaves nothing behind."""
+def shot_in_play(context, command, cwd, tmp):
+    """The game's window once play starts; the launcher leaves nothing behind."""
     with Session(context, None, omit=ALL_ASSETS, command=command, cwd=cwd,
                  env={"TMPDIR": tmp}) as game:
         game.wait_window()
@@ -57,7 +59,33 @@ def side_in_play(context, command, cwd, tmp):
         game.key("Escape")
         expect_clean_exit(game)
     expect(not os.listdir(tmp), f"the launcher left {os.listdir(tmp)} in its temporary folder")
-    return map_side(shot)
+    return shot
+
+
+def side_in_play(context, command, cwd, tmp):
+    return map_side(shot_in_play(context, command, cwd, tmp))
+
+
+def ladder(stage):
+    """The manifest's rows, each its seven columns."""
+    with open(os.path.join(stage, "levels", "levels.tsv"), encoding="utf-8") as manifest:
+        return [line.rstrip("\n").split("\t") for line in manifest
+                if line.strip() and not line.startswith("#")]
+
+
+def misplaced_walls(shot, text):
+    """The cells where the shot shows a wall and the level has a street, or the reverse. The
+    corner cell is a wall in every level; creatures and buildings stand on street."""
+    numbers = text.split()
+    side = int(numbers[0])
+    corner = mean_colour(shot, 0, 0)
+    misplaced = []
+    for index, code in enumerate(numbers[1:1 + side * side]):
+        cell = (index % side, index // side)
+        wall = sum(abs(a - b) for a, b in zip(mean_colour(shot, *cell), corner)) < 10
+        if code in ("0", "1") and wall != (code == "1"):
+            misplaced.append(cell)
+    return misplaced
 
 
 def piped_level_is_played(context):
@@ -170,9 +198,11 @@ def wrong_arguments_are_explained(context):
         os.mkdir(tmp)
         write(root, "-quiet.txt", QUIET)
         for arguments, status, said in (
-                (["a.txt", "b.txt"], 2, "zembrook: one level file at most, but both 'a.txt' and "
+                (["a.txt", "b.txt"], 2, "zembrook: one level at most, but both 'a.txt' and "
                                         "'b.txt' were given\n"),
-                ([""], 2, "zembrook: the level file name is empty\n"),
+                ([""], 2, "zembrook: the level name or file name is empty\n"),
+                (["--list", "a.txt"], 2, "zembrook: --list takes no level, but 'a.txt' was given"),
+                (["--choose", "--list"], 2, "zembrook: --choose and --list cannot be combined"),
                 (["-quiet.txt"], 2, "zembrook: unknown option '-quiet.txt'\n"),
                 # Played after --, so refused only for want of a display.
                 (["--", "-quiet.txt"], 1, "zembrook: no display"),
@@ -185,9 +215,91 @@ def wrong_arguments_are_explained(context):
             expect(not os.listdir(tmp), f"{arguments} left {os.listdir(tmp)} behind")
 
 
+def expect_listed(launcher, rows):
+    """--list shows every level in order, its columns aligned under the header's words."""
+    listing = subprocess.run([launcher, "--list"], capture_output=True, text=True, timeout=30)
+    lines = listing.stdout.splitlines()
+    expect(listing.returncode == 0 and len(lines) == len(rows) + 1,
+           f"{launcher} --list: status {listing.returncode}, {listing.stdout!r}")
+    title_at = lines[0].find("title")
+    difficulty_end = lines[0].find("difficulty") + len("difficulty")
+    for line, (name, _, title, _, difficulty, falls, _) in zip(lines[1:], rows):
+        expect(line[:title_at].rstrip() == name and line[title_at:].startswith(title) and
+               line[:difficulty_end].endswith(" " + difficulty) and
+               line[difficulty_end:].strip() == falls, f"{name} is listed as {line!r} under "
+               f"{lines[0]!r}")
+
+
+def levels_are_played_by_name(context):
+    installation = Installation(context)
+    try:
+        rows = ladder(context.stage)
+        name, file = rows[-1][:2]
+        with open(os.path.join(context.stage, "levels", file)) as bundled:
+            text = bundled.read()
+        installed = os.path.join(installation.prefix, "share", "games", "zembrook", "levels")
+        expect(sorted(os.listdir(installed)) == sorted(["levels.tsv"] + [r[1] for r in rows]),
+               f"installed levels: {sorted(os.listdir(installed))}")
+        with gzip.open(os.path.join(installation.prefix, "share", "man", "man6",
+                                    "zembrook.6.gz"), "rt", encoding="utf-8") as manual:
+            page = manual.read()
+        unlisted = [row[0] for row in rows
+                    if f".B {row[0]}\n{row[2]}, difficulty {row[4]}.\n{row[3]}" not in page]
+        expect(not unlisted, f"the manual does not list {unlisted}")
+        # A file of the level's name in the player's folder: the name wins, -- plays the file.
+        write(installation.player, name, HALL)
+        for launcher in (build_launcher(context), installation.launcher):
+            expect_listed(launcher, rows)
+            unknown = subprocess.run([launcher, "no-such-level"], cwd=installation.player,
+                                     capture_output=True, text=True, timeout=30)
+            expect_one_line(unknown, 1, "no-such-level: neither a level of the game nor a file; "
+                            f"the levels are {', '.join(row[0] for row in rows)}\n", launcher)
+            shot = shot_in_play(context, [launcher, name], installation.player, installation.tmp)
+            expect(map_side(shot) == int(text.split()[0]) and not misplaced_walls(shot, text),
+                   f"{launcher} {name}: walls misplaced at {misplaced_walls(shot, text)}")
+        side = side_in_play(context, [installation.launcher, "--", name], installation.player,
+                            installation.tmp)
+        expect(side == 7, f"-- {name}: a map {side} cells wide in play, not the file's 7")
+    finally:
+        installation.remove()
+
+
+def chooser_is_given_the_level(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        root = os.path.realpath(root)
+        bin_dir, stage = os.path.join(root, "bin"), os.path.join(root, "stage")
+        os.mkdir(bin_dir)
+        os.mkdir(stage)
+        launcher = shutil.copy(build_launcher(context), bin_dir)
+        for name in ("zembrook", "assets", "levels"):
+            os.symlink(os.path.join(context.stage, name), os.path.join(stage, name))
+        asked = os.path.join(root, "asked")
+        chooser = write(stage, "zembrook-chooser", f"#!/bin/sh\nprintf '%s\\n' \"$@\" >{asked}\n"
+                        "exit 3\n")
+        os.chmod(chooser, 0o755)
+        write(root, "-quiet.txt", QUIET)
+        name, file = ladder(context.stage)[-1][:2]
+        for arguments, level_given in (([], []),
+                                       ([name], [os.path.join(stage, "levels", file)]),
+                                       (["--", "-quiet.txt"], ["./-quiet.txt"])):
+            if os.path.exists(asked):
+                os.remove(asked)
+            result = subprocess.run([launcher, "--choose", *arguments], cwd=root, timeout=30)
+            given = open(asked).read().splitlines() if os.path.exists(asked) else None
+            expect(result.returncode == 3 and
+                   given == ["--launcher", launcher, "--data", stage, *level_given],
+                   f"--choose {arguments}: status {result.returncode}, chooser given {given}")
+        os.remove(chooser)
+        missing = subprocess.run([launcher, "--choose"], capture_output=True, text=True,
+                                 timeout=30)
+        expect_one_line(missing, 1, f"{chooser} is missing", "--choose without a chooser")
+
+
 if __name__ == "__main__":
     main({"piped_level_is_played": piped_level_is_played,
           "checked_level_is_played": checked_level_is_played,
           "no_display_is_one_line": no_display_is_one_line,
           "missing_game_file_is_named": missing_game_file_is_named,
-          "wrong_arguments_are_explained": wrong_arguments_are_explained})
+          "wrong_arguments_are_explained": wrong_arguments_are_explained,
+          "levels_are_played_by_name": levels_are_played_by_name,
+          "chooser_is_given_the_level": chooser_is_given_the_level})
