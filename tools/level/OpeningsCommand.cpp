@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <iostream>
+#include <stdexcept>
 
 #include "CommandSupport.hpp"
 #include "Commands.hpp"
@@ -83,9 +85,10 @@ int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter
     }
     const TileMap& level = *report.map;
     if (!LevelPicture::fits(level.size, static_cast<std::uint32_t>(settings.cell))) {
-        throw UsageError("the picture would be larger than " +
-                         std::to_string(LevelPicture::kLargestSide) + " pixels a side; --cell " +
-                         std::to_string(LevelPicture::largestCell(level.size)) + " fits");
+        throw std::runtime_error("the picture would be larger than " +
+                                 std::to_string(LevelPicture::kLargestSide) +
+                                 " pixels a side; --cell " +
+                                 std::to_string(LevelPicture::largestCell(level.size)) + " fits");
     }
     // The pictures are read before the long work, so that a missing one fails at once.
     LevelPicture painter(settings.assets + "/textures", static_cast<std::uint32_t>(settings.cell));
