@@ -12,7 +12,7 @@ struct LevelEntry {
     std::string title;
     std::string idea;
     int difficulty = 0;    // 0..100
-    std::string falls;     // m:ss, when the town falls if nobody builds
+    std::string falls;     // m:ss, when the town falls if nobody builds, or "held"
     std::string openings;  // "2 of 837": the single first moves that hold every seed
     int line = 0;          // where it stands in the manifest, from 1
 };
