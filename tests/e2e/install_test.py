@@ -57,8 +57,9 @@ def mean_colour(shot, column, row):
 
 def map_side(shot):
     """Cells down the diagonal until the first one left black: the side of the map in play.
-    On the title screen its translucent sheet leaves no cell black."""
-    for index in range(23):
+    On the title screen its translucent sheet leaves no cell black. A map fills at most 23
+    cells; the 24th on the diagonal lies above the timeline bar, black beside any map."""
+    for index in range(24):
         if all(p == (0, 0, 0) for p in shot.pixels(cell_box(index, index))):
             return index
     return None

@@ -57,8 +57,8 @@ TEST(LevelManifestTest, AMalformedLineIsRefusedWithItsFileAndLine) {
         {"up\ta.txt\tT\ti\t+5\t1:00\t1 of 2\n", "the difficulty '+5' is not"},
         {"up\ta.txt\tT\ti\t5.0\t1:00\t1 of 2\n", "the difficulty '5.0' is not"},
         {"up\ta.txt\tT\ti\t99999999999\t1:00\t1 of 2\n", "the difficulty '99999999999' is not"},
-        {"up\ta.txt\tT\ti\t5\t1:60\t1 of 2\n", "the fall time '1:60' is not"},
-        {"up\ta.txt\tT\ti\t5\t1:3\t1 of 2\n", "the fall time '1:3' is not"},
+        {"up\ta.txt\tT\ti\t5\t1:60\t1 of 2\n", "the fall time '1:60' is neither"},
+        {"up\ta.txt\tT\ti\t5\t1:3\t1 of 2\n", "the fall time '1:3' is neither"},
         {kTown + "\n# the second level\n" + kTown,
          "levels.tsv:4: error: the name 'town' is already"},
     };
@@ -68,9 +68,11 @@ TEST(LevelManifestTest, AMalformedLineIsRefusedWithItsFileAndLine) {
                                                              << row.text << "said: " << said;
     }
     // The edges of what is accepted, so that the refusals above are not refusing everything.
-    const LevelManifest edges =
-        readText("a\ta\tT\t\t0\t0:00\t0 of 0\nz9-\tz.txt\tT\ti\t100\t120:59\tnone\n");
-    EXPECT_EQ(edges.entries().back().difficulty, 100);
+    const LevelManifest edges = readText(
+        "a\ta\tT\t\t0\t0:00\t0 of 0\nz9-\tz.txt\tT\ti\t100\t120:59\tnone\n"
+        "h\th.txt\tT\ti\t50\theld\t0 of 9\n");
+    EXPECT_EQ(edges.entries()[1].difficulty, 100);
+    EXPECT_EQ(edges.entries().back().falls, "held");
 }
 
 TEST(LevelManifestTest, TheBundledLadderReadsAndStartsWithTheTown) {
