@@ -11,7 +11,7 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import ALL_ASSETS, Context, Session, expect, level, main  # noqa: E402
+from harness import ALL_ASSETS, Session, expect, level, main  # noqa: E402
 
 ROOM = level("11111", "12031", "10001", "10101", "11111")
 HALL = level("1111111", "1200031", "1000001", "1000001", "1000001", "1000001", "1111111")
@@ -78,8 +78,6 @@ class StandIn:
 
 
 def chooser_session(context, root, launcher, *extra):
-    # The frame probe is for the game, not for the chooser and the shell it starts.
-    context = Context(context.stage, None, context.artefacts)
     command = [os.path.join(context.stage, "zembrook-chooser"), "--launcher", launcher.path,
                "--data", data_folder(root, context), *extra]
     return Session(context, None, omit=ALL_ASSETS, command=command, cwd=root)
