@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A command line the chooser cannot take; what() says what is wrong with it.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What the launcher's --choose hands the chooser:
+//   zembrook-chooser --launcher PATH --data DIR [--] [FILE]
+struct ChooserOptions {
+    bool help = false;
+    std::string launcher;             // run as "PATH NAME" to play a level of the ladder
+    std::string data;                 // holds assets/ and levels/levels.tsv
+    std::optional<std::string> file;  // a level file to play before the ladder is shown
+
+    // Throws UsageError.
+    static ChooserOptions parse(const std::vector<std::string>& words);
+};
+
+extern const char* const kChooserUsage;
