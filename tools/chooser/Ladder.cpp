@@ -1,7 +1,9 @@
 #include "Ladder.hpp"
 
+#include "DiagnosticPrinter.hpp"
 #include "LevelCheck.hpp"
 #include "LevelPicture.hpp"
+#include "Printable.hpp"
 
 namespace {
 
@@ -10,7 +12,7 @@ namespace {
 const TileMap& playableMap(const std::string& path, const LevelReport& report) {
     for (const Diagnostic& diagnostic : report.diagnostics) {
         if (diagnostic.severity == Diagnostic::Severity::Error) {
-            throw LadderError(formatDiagnostic(path, diagnostic));
+            throw LadderError(printable(DiagnosticPrinter::format(path, diagnostic)));
         }
     }
     if (!report.map) {

@@ -12,15 +12,18 @@ const char* name(Diagnostic::Severity severity) {
 
 }  // namespace
 
-void DiagnosticPrinter::finding(const std::string& file, const Diagnostic& diagnostic) {
-    if (diagnostic.severity < least) {
-        return;
-    }
+std::string DiagnosticPrinter::format(const std::string& file, const Diagnostic& diagnostic) {
     std::string place = file + ":";
     if (diagnostic.line > 0) {
         place += std::to_string(diagnostic.line) + ":" + std::to_string(diagnostic.column) + ":";
     }
-    line(place + " " + name(diagnostic.severity) + ": " + diagnostic.message);
+    return place + " " + name(diagnostic.severity) + ": " + diagnostic.message;
+}
+
+void DiagnosticPrinter::finding(const std::string& file, const Diagnostic& diagnostic) {
+    if (diagnostic.severity >= least) {
+        line(format(file, diagnostic));
+    }
 }
 
 void DiagnosticPrinter::findings(const std::string& file,

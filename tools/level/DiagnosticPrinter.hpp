@@ -15,7 +15,10 @@ public:
     DiagnosticPrinter(Output output, Diagnostic::Severity least)
         : output(std::move(output)), least(least) {}
 
-    // "FILE:LINE:COLUMN: error: MESSAGE", or "FILE: error: MESSAGE" about a whole file.
+    // "FILE:LINE:COLUMN: error: MESSAGE", or "FILE: error: MESSAGE" about a whole file, as it
+    // stands, for a program that shows findings elsewhere than on a terminal.
+    static std::string format(const std::string& file, const Diagnostic& diagnostic);
+    // The same, made printable, when its severity is shown.
     void finding(const std::string& file, const Diagnostic& diagnostic);
     void findings(const std::string& file, const std::vector<Diagnostic>& diagnostics);
     // "FILE: TEXT", such as the summary of a checked file.
