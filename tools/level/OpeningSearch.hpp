@@ -29,8 +29,9 @@ public:
 
     // Each free street cell with a mine, a barricade and a turret.
     static std::vector<Opening> everyOpening(const TileMap& level);
-    // The same on the cells that a zombie enters in the first minute with nobody building, on
-    // any of the seeds: where the outbreak goes first.
+    // The same on the cells within a turret's range of where the level's own zombies walk,
+    // with nobody building, before the first human turns (within the first minute), on any of
+    // the seeds: the moves that meet the outbreak where it starts.
     static std::vector<Opening> nearTheOutbreak(const TileMap& level, int seeds);
 
     // One result per opening, in their order; ticks the number of openings done so far.

@@ -87,16 +87,12 @@ std::vector<SeedRun> PlayerReport::runsOf(const std::string& player) const {
 
 std::optional<int> PlayerReport::difficulty() const {
     std::map<std::string, double> held;
-    for (const Games& player : games) {
-        if (!player.runs.empty()) {
-            held[player.player] = static_cast<double>(heldCount(player.runs)) /
-                                  static_cast<double>(player.runs.size());
-        }
-    }
     for (const char* name : {"idle", "hasty", "steady", "search"}) {
-        if (held.count(name) == 0) {
+        const std::vector<SeedRun> runs = runsOf(name);
+        if (runs.empty()) {
             return std::nullopt;
         }
+        held[name] = static_cast<double>(heldCount(runs)) / static_cast<double>(runs.size());
     }
     return ::difficulty(held["idle"], held["hasty"], held["steady"], held["search"]);
 }
