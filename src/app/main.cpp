@@ -1,42 +1,17 @@
-#include <cstdlib>
 #include <exception>
 #include <iostream>
-#include <memory>
-#include <string>
+#include <optional>
+#include <stdexcept>
 
 #include "app/Application.hpp"
-
-// Xlib's macros (None, Bool, Status) would rename the window library's own names, so Xlib
-// comes after it.
-// clang-format off
-#include <X11/Xlib.h>
-// clang-format on
-
-namespace {
-
-using DisplayConnection = std::unique_ptr<Display, int (*)(Display*)>;
-
-// Without an X display the window library aborts the whole program, so a player would see a
-// crash instead of a reason. The connection is kept while the game runs: an X server with no
-// client left may reset itself just when the game opens its window.
-DisplayConnection openDisplay() {
-    return DisplayConnection(XOpenDisplay(nullptr), XCloseDisplay);
-}
-
-std::string displayProblem() {
-    const char* const name = std::getenv("DISPLAY");
-    if (name == nullptr || *name == '\0') {
-        return "no display to show the game on: DISPLAY is not set";
-    }
-    return "cannot open the display '" + std::string(name) + "'";
-}
-
-}  // namespace
+#include "app/DisplayConnection.hpp"
 
 int main() {
-    const DisplayConnection display = openDisplay();
-    if (!display) {
-        std::cerr << "zembrook: " << displayProblem() << '\n';
+    std::optional<DisplayConnection> display;
+    try {
+        display.emplace("the game");
+    } catch (const std::runtime_error& missing) {
+        std::cerr << "zembrook: " << missing.what() << '\n';
         return 1;
     }
     try {

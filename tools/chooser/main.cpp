@@ -20,33 +20,11 @@
 #include "ChooserOptions.hpp"
 #include "Ladder.hpp"
 #include "LadderView.hpp"
-
-// Xlib's macros (None, Bool, Status) would rename the window library's own names, so Xlib
-// comes after it.
-// clang-format off
-#include <X11/Xlib.h>
-// clang-format on
+#include "app/DisplayConnection.hpp"
 
 namespace {
 
 const sf::Vector2u kWindowSize(1024, 768);
-
-using DisplayConnection = std::unique_ptr<Display, int (*)(Display*)>;
-
-// Without an X display the window library aborts the whole program. The connection is kept
-// while the chooser runs, so that the X server never sees its last client leave and resets
-// between the chooser's window and the game's.
-DisplayConnection openDisplay() {
-    DisplayConnection display(XOpenDisplay(nullptr), XCloseDisplay);
-    if (display) {
-        return display;
-    }
-    const char* const name = std::getenv("DISPLAY");
-    if (name == nullptr || *name == '\0') {
-        throw std::runtime_error("no display to show the levels on: DISPLAY is not set");
-    }
-    throw std::runtime_error("cannot open the display '" + std::string(name) + "'");
-}
 
 sf::Font loadFont(const std::string& data) {
     const std::string path = data + "/assets/fonts/sansation.ttf";
@@ -120,7 +98,7 @@ int choose(const ChooserOptions& options) {
     if (access(options.launcher.c_str(), X_OK) != 0) {
         throw std::runtime_error(options.launcher + " cannot be run: " + std::strerror(errno));
     }
-    const DisplayConnection display = openDisplay();
+    const DisplayConnection display("the levels");
     std::string message;
     if (options.file) {
         message = play({options.launcher, "--", *options.file}, *options.file);
