@@ -10,11 +10,9 @@
 #include <stdexcept>
 #include <vector>
 
-namespace {
+#include "SystemCalls.hpp"
 
-std::runtime_error systemError(const std::string& what) {
-    return std::runtime_error(what + ": " + std::strerror(errno));
-}
+namespace {
 
 // A folder of this program's own under the system's temporary folder, gone with everything in
 // it when the picture is written or has failed.
@@ -75,21 +73,6 @@ void checkWhole(const std::string& file) {
     }
 }
 
-bool writeAll(int fd, const char* bytes, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // Copies the whole file to the path; returns 0 when every byte arrived, or why not.
 int copy(const std::string& from, const std::string& to) {
     Descriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
@@ -106,7 +89,7 @@ int copy(const std::string& from, const std::string& to) {
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got < 0 || (got > 0 && !writeAll(out.fd, buffer.data(), std::size_t(got)))) {
+        if (got < 0 || (got > 0 && !writeAll(out.fd, {buffer.data(), std::size_t(got)}))) {
             return errno;
         }
         if (got == 0) {

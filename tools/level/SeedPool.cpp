@@ -9,6 +9,8 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "SystemCalls.hpp"
+
 namespace {
 
 // A child writes one of these for each tick, all before its result, which never starts so.
@@ -20,25 +22,6 @@ struct Child {
     std::size_t index = 0;
     std::string text;
 };
-
-std::runtime_error systemError(const std::string& what) {
-    return std::runtime_error(what + ": " + std::strerror(errno));
-}
-
-bool writeAll(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 // In the child: do the work, hand it over and leave without running the parent's exit code.
 [[noreturn]] void runChild(int output, std::uint32_t seed, const SeedPool::Work& work) {
