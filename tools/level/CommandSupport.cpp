@@ -31,17 +31,23 @@ int jobsFor(long asked) {
     return static_cast<int>(asked > 0 ? asked : std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN)));
 }
 
-std::function<void(std::size_t done)> progressOnTerminal(std::string what, std::size_t total) {
-    if (::isatty(STDERR_FILENO) == 0 || total == 0) {
-        return [](std::size_t) {};
+std::function<void(std::size_t done, std::size_t total)> progressOnTerminal(std::string what) {
+    if (::isatty(STDERR_FILENO) == 0) {
+        return [](std::size_t, std::size_t) {};
     }
     DiagnosticPrinter terminal(Output(std::cerr, "standard error"), Diagnostic::Severity::Error);
-    return [what = std::move(what), total, terminal,
-            shown = std::size_t(101)](std::size_t done) mutable {
-        const std::size_t percent = 100 * std::min(done, total) / total;
+    return [what = std::move(what), terminal, shown = std::size_t(101)](std::size_t done,
+                                                                        std::size_t total) mutable {
+        const std::size_t percent = total > 0 ? 100 * std::min(done, total) / total : 100;
         if (percent != shown) {
             shown = percent;
             terminal.progress(what + ": " + std::to_string(percent) + " %", done >= total);
         }
+    };
+}
+
+std::function<void(std::size_t done)> progressOnTerminal(std::string what, std::size_t total) {
+    return [line = progressOnTerminal(std::move(what)), total](std::size_t done) {
+        line(done, total);
     };
 }

@@ -15,4 +15,6 @@ int timePointsIn(long minutes);
 int jobsFor(long asked);
 // A line that counts work done towards a total, for a person watching a terminal; into a pipe
 // or a file it says nothing. It clears itself once the total is reached.
+std::function<void(std::size_t done, std::size_t total)> progressOnTerminal(std::string what);
+// The same for work whose total is known from the start.
 std::function<void(std::size_t done)> progressOnTerminal(std::string what, std::size_t total);

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 #include "CommandSupport.hpp"
@@ -172,8 +171,6 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
     if (settings.write) {
         rewrite(settings.manifest, entries, measured);
     }
-    Output out(std::cout, "standard output");
-    out.write(table.str());
-    out.finish();
+    writeStandardOutput(table.str());
     return broken ? 1 : 0;
 }

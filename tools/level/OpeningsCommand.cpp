@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <iostream>
 #include <stdexcept>
 
 #include "CommandSupport.hpp"
@@ -100,8 +99,6 @@ int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter
         progressOnTerminal("trying " + std::to_string(openings.size()) + " first moves",
                            openings.size()));
     writePng(paintOpenings(picture, level.size, results, seeds), settings.picture);
-    Output out(std::cout, "standard output");
-    out.write(summary(settings.level, results, seeds, settings.minutes));
-    out.finish();
+    writeStandardOutput(summary(settings.level, results, seeds, settings.minutes));
     return 0;
 }

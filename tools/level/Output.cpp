@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 #include <stdexcept>
 
 void Output::write(std::string_view text) {
@@ -33,4 +34,10 @@ void Output::noteFailure() {
         failed = true;
         reason = errno != 0 ? std::strerror(errno) : "";
     }
+}
+
+void writeStandardOutput(std::string_view text) {
+    Output out(std::cout, "standard output");
+    out.write(text);
+    out.finish();
 }

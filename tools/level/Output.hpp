@@ -25,3 +25,6 @@ private:
     bool failed = false;
     std::string reason;  // the system's words for the first failure, when it gave any
 };
+
+// A whole result to standard output; throws as finish() does when any of it was lost.
+void writeStandardOutput(std::string_view text);

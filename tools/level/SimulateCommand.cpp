@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <iostream>
 
 #include "CommandSupport.hpp"
 #include "Commands.hpp"
@@ -88,21 +87,8 @@ std::string playersReport(const TileMap& level, const Settings& settings) {
     const std::vector<std::string> players = playersOf(settings);
     const OpeningSearch::Settings play{static_cast<int>(settings.seeds),
                                        timePointsIn(settings.minutes), jobsFor(settings.jobs)};
-    std::function<void(std::size_t)> searching;
-    std::function<void(std::size_t)> playing;
-    const PlayerGames::Progress progress{[&searching](std::size_t done, std::size_t total) {
-                                             if (!searching) {
-                                                 searching = progressOnTerminal(
-                                                     "searching first moves", total);
-                                             }
-                                             searching(done);
-                                         },
-                                         [&playing](std::size_t done, std::size_t total) {
-                                             if (!playing) {
-                                                 playing = progressOnTerminal("playing", total);
-                                             }
-                                             playing(done);
-                                         }};
+    const PlayerGames::Progress progress{progressOnTerminal("searching first moves"),
+                                         progressOnTerminal("playing")};
     const PlayerReport report(settings.file, static_cast<int>(settings.minutes),
                               PlayerGames::play(level, players, play, progress));
     return settings.csv ? report.csv() : report.table();
@@ -125,8 +111,6 @@ int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter
     } else {
         text = playersReport(*report.map, settings);
     }
-    Output out(std::cout, "standard output");
-    out.write(text);
-    out.finish();
+    writeStandardOutput(text);
     return 0;
 }

@@ -34,9 +34,7 @@ bool helpAsked(const std::vector<std::string>& words) {
 
 int run(const std::vector<std::string>& words, DiagnosticPrinter& diagnostics) {
     if (helpAsked(words)) {
-        Output help(std::cout, "standard output");
-        help.write(kUsage);
-        help.finish();
+        writeStandardOutput(kUsage);
         return 0;
     }
     if (words.empty()) {
