@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Difficulty.hpp"
+#include "report/Difficulty.hpp"
 
 TEST(DifficultyTest, RunsFromNoBuildingNeededToTheSearchLosingEverySeed) {
     struct Case {

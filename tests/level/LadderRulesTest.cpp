@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "LadderRules.hpp"
+#include "report/LadderRules.hpp"
 
 namespace {
 

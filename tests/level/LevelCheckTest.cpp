@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "LevelCheck.hpp"
 #include "assets/TempFolder.hpp"
+#include "levelformat/LevelCheck.hpp"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "LevelManifest.hpp"
+#include "levelformat/LevelManifest.hpp"
 
 namespace {
 

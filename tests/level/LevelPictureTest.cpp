@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "LevelCheck.hpp"
-#include "LevelPicture.hpp"
+#include "levelformat/LevelCheck.hpp"
+#include "levelformat/LevelPicture.hpp"
 
 namespace {
 

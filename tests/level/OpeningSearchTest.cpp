@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "OpeningSearch.hpp"
 #include "PlayTestLevels.hpp"
+#include "play/OpeningSearch.hpp"
 
 namespace {
 

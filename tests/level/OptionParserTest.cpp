@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "OptionParser.hpp"
-#include "UsageError.hpp"
+#include "console/OptionParser.hpp"
+#include "console/UsageError.hpp"
 
 namespace {
 

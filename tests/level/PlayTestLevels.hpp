@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "LevelCheck.hpp"
+#include "levelformat/LevelCheck.hpp"
 
 // Small levels whose right first move is known, shared by the players' and the search's tests.
 namespace playtest {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "PlayTestLevels.hpp"
-#include "RulePlayer.hpp"
-#include "SeedRun.hpp"
 #include "app/HeadlessGame.hpp"
+#include "play/RulePlayer.hpp"
+#include "play/SeedRun.hpp"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "LevelCheck.hpp"
 #include "PlayTestLevels.hpp"
-#include "RulePlayer.hpp"
-#include "SeedRun.hpp"
+#include "levelformat/LevelCheck.hpp"
+#include "play/RulePlayer.hpp"
+#include "play/SeedRun.hpp"
 
 namespace {
 

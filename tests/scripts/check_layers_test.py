@@ -29,11 +29,32 @@ class CheckLayersTest(unittest.TestCase):
         self.assertEqual(result.returncode, 1)
         self.assertRegex(result.stdout, r"^src/entities/Creature\.cpp:3:10: error: .*world/World")
 
+    def test_the_level_tools_parts_are_gated_like_the_game(self):
+        cases = [
+            ({"tools/level/play/SeedRun.cpp": '#include "report/Difficulty.hpp"\n'},
+             r"^tools/level/play/SeedRun\.cpp:1:10: error: play includes \"report/Difficulty"),
+            ({"tools/level/console/Output.cpp": '\n#include "levelformat/LevelCheck.hpp"\n'},
+             r"^tools/level/console/Output\.cpp:2:10: error: console includes"),
+            ({"tools/level/Loose.cpp": "\n"},
+             r"^tools/level/Loose\.cpp:1:1: error: source file outside the layers"),
+            ({"tools/level/extra/Piece.cpp": "\n"},
+             r"^tools/level/extra:1:1: error: folder is not a known layer"),
+        ]
+        for files, finding in cases:
+            with self.subTest(files=files):
+                result = run_on({"src/app/Game.hpp": "#pragma once\n", **files})
+                self.assertEqual(result.returncode, 1)
+                self.assertRegex(result.stdout, finding)
+
     def test_own_and_lower_layers_tools_and_tests_pass(self):
         result = run_on({
             "src/app/Session.cpp": '#include "app/Session.hpp"\n#include "toolkit/Random.hpp"\n',
             "src/ui/Hud.cpp": '#include "world/TimePoint.hpp"\n',
             "tests/toolkit/RandomTest.cpp": '#include "app/Session.hpp"\n',
+            "tools/level/cli/LadderCommand.cpp": ('#include "console/Output.hpp"\n'
+                                                 '#include "report/Difficulty.hpp"\n'
+                                                 '#include "app/HeadlessGame.hpp"\n'),
+            "tools/chooser/main.cpp": '#include "cli/Commands.hpp"\n',
         })
         self.assertEqual((result.returncode, result.stdout), (0, ""))
 

@@ -1,9 +1,9 @@
 #include "Ladder.hpp"
 
-#include "DiagnosticPrinter.hpp"
-#include "LevelCheck.hpp"
-#include "LevelPicture.hpp"
-#include "Printable.hpp"
+#include "console/DiagnosticPrinter.hpp"
+#include "console/Printable.hpp"
+#include "levelformat/LevelCheck.hpp"
+#include "levelformat/LevelPicture.hpp"
 
 namespace {
 

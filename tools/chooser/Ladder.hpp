@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "LevelManifest.hpp"
+#include "levelformat/LevelManifest.hpp"
 
 // A level of the ladder as the chooser offers it: its line of the manifest and its picture.
 struct LadderLevel {
