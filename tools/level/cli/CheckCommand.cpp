@@ -12,7 +12,8 @@ int checkCommand(const std::vector<std::string>& arguments, DiagnosticPrinter&) 
         throw UsageError("check needs at least one level file");
     }
     // The findings are what check makes, so they go to standard output, warnings and all.
-    DiagnosticPrinter findings(Output(std::cout, "standard output"), Diagnostic::Severity::Warning);
+    DiagnosticPrinter findings(kProgramName, Output(std::cout, "standard output"),
+                               Diagnostic::Severity::Warning);
     bool errors = false;
     for (const std::string& file : files) {
         const LevelReport report = LevelCheck::checkFile(file);

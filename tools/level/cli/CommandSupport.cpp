@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "cli/Commands.hpp"
 #include "console/DiagnosticPrinter.hpp"
 #include "entities/GameNumbers.hpp"
 
@@ -35,7 +36,8 @@ std::function<void(std::size_t done, std::size_t total)> progressOnTerminal(std:
     if (::isatty(STDERR_FILENO) == 0) {
         return [](std::size_t, std::size_t) {};
     }
-    DiagnosticPrinter terminal(Output(std::cerr, "standard error"), Diagnostic::Severity::Error);
+    DiagnosticPrinter terminal(kProgramName, Output(std::cerr, "standard error"),
+                               Diagnostic::Severity::Error);
     return [what = std::move(what), terminal, shown = std::size_t(101)](std::size_t done,
                                                                         std::size_t total) mutable {
         const std::size_t percent = total > 0 ? 100 * std::min(done, total) / total : 100;

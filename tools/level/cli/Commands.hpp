@@ -15,5 +15,7 @@ int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
 int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 
+// The program's name, which starts its own messages.
+extern const char* const kProgramName;
 // The usage text, also shown after a mistake on the command line.
 extern const char* const kUsage;

@@ -1,5 +1,7 @@
 #include "cli/Commands.hpp"
 
+const char* const kProgramName = "zembrook-level";
+
 const char* const kUsage =
     "usage: zembrook-level check FILE...\n"
     "       zembrook-level simulate FILE [--player NAME]... [--seeds N] [--minutes M]\n"

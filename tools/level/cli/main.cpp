@@ -51,7 +51,8 @@ int run(const std::vector<std::string>& words, DiagnosticPrinter& diagnostics) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    DiagnosticPrinter diagnostics(Output(std::cerr, "standard error"), Diagnostic::Severity::Error);
+    DiagnosticPrinter diagnostics(kProgramName, Output(std::cerr, "standard error"),
+                                  Diagnostic::Severity::Error);
     // Every failure ends here, as one line after the program's name and a status a script can
     // tell apart: never an abort, which a launcher could only report as a crash.
     try {

@@ -4,8 +4,6 @@
 
 namespace {
 
-const char* const kProgram = "zembrook-level";
-
 const char* name(Diagnostic::Severity severity) {
     return severity == Diagnostic::Severity::Error ? "error" : "warning";
 }
@@ -38,7 +36,7 @@ void DiagnosticPrinter::about(const std::string& file, const std::string& text) 
 }
 
 void DiagnosticPrinter::error(const std::string& message) {
-    line(std::string(kProgram) + ": error: " + message);
+    line(program + ": error: " + message);
 }
 
 void DiagnosticPrinter::verbatim(const std::string& text) {
@@ -46,7 +44,7 @@ void DiagnosticPrinter::verbatim(const std::string& text) {
 }
 
 void DiagnosticPrinter::progress(const std::string& text, bool last) {
-    output.write("\r" + std::string(kProgram) + ": " + printable(text) + (last ? "\r\033[K" : ""));
+    output.write("\r" + program + ": " + printable(text) + (last ? "\r\033[K" : ""));
     output.flush();
 }
 
