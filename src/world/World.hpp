@@ -60,7 +60,8 @@ private:
 
     void handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
     bool engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
-    bool engageBuilding(Creature& zombie, Entity& building, sf::Time dt);
+    // Strikes a standing building within range when the zombie touches it, or chases it.
+    void engageBuilding(Creature& zombie, Entity& building, sf::Time dt);
     template <typename Buildings>
     bool engageFirstBuilding(Creature& zombie, Buildings& buildings, const SpatialIndex& index,
                              sf::Time dt);
