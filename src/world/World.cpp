@@ -83,12 +83,6 @@ void eraseDead(Sequence& entities) {
 
 }  // namespace
 
-World::World(WorldRenderer& renderer, SoundCues& soundPlayer)
-    : renderer(&renderer), soundPlayer(&soundPlayer) {
-    tileMap.load("TileMap.txt");
-    spawnObjects();
-}
-
 World::World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level)
     : renderer(&renderer), soundPlayer(&soundPlayer) {
     tileMap = level;

@@ -16,9 +16,8 @@
 // game calls them, holds the player's gold and reaches drawing and sound through two services.
 class World {
 public:
-    // Reads "TileMap.txt" from the working directory.
-    World(WorldRenderer& renderer, SoundCues& soundPlayer);
-    // Starts from a level already read, for tests and tools.
+    // Spawns what the level's codes stand for, drawing every starting heading from the random
+    // engine; the app layer reads the level file.
     World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level);
     // A copy's views would still look into the original's state.
     World(const World&) = delete;
