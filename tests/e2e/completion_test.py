@@ -57,6 +57,16 @@ def level_names_are_offered(context):
                                   ([last, ""], set())):
                 got = offered(completion, "zembrook", [launcher, *words], player)
                 expect(set(got) == wanted, f"{completion}: {words} offers {got}, not {wanted}")
+        # A listing that would show escape bytes, raw C1 controls or a reversing mark: only
+        # the name that is a plain word is offered.
+        hostile = os.path.join(installation.root, "hostile")
+        with open(hostile, "w") as out:
+            out.write("#!/bin/sh\nprintf 'name title\\n\\033[31mred x\\nc1\\302\\233 x\\n"
+                      "\\342\\200\\256left x\\nplain x\\n'\n")
+        os.chmod(hostile, 0o755)
+        got = offered(os.path.join(SOURCES, "zembrook"), "zembrook", [hostile, ""],
+                      installation.tmp)
+        expect(got == ["plain"], f"a hostile listing offers {got}, not only 'plain'")
         note(f"names {', '.join(names)} offered from the staged and the installed tree")
     finally:
         installation.remove()
