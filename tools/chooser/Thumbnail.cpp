@@ -33,16 +33,12 @@ const char* placedPicture(std::int32_t code) {
 }
 
 // The picture's pixel at a place measured from its top left, or none off its edges.
-std::optional<sf::Color> pixelAt(const sf::Image& image, float x, float y) {
-    if (x < 0.f || y < 0.f) {
+std::optional<sf::Color> pixelAt(const sf::Image& image, int x, int y) {
+    if (x < 0 || y < 0 || x >= static_cast<int>(image.getSize().x) ||
+        y >= static_cast<int>(image.getSize().y)) {
         return std::nullopt;
     }
-    const auto column = static_cast<unsigned>(x);
-    const auto row = static_cast<unsigned>(y);
-    if (column >= image.getSize().x || row >= image.getSize().y) {
-        return std::nullopt;
-    }
-    return image.getPixel(column, row);
+    return image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
 }
 
 sf::Color over(const sf::Color& top, const sf::Color& under) {
@@ -58,23 +54,26 @@ sf::Image Thumbnail::paint(const TileMap& level, unsigned side) {
     const std::vector<Point> along = points(level.size, side);
     sf::Image thumbnail;
     thumbnail.create(side, side, sf::Color::Black);
+    constexpr unsigned kPoints = kPointsPerSide * kPointsPerSide;
     for (unsigned y = 0; y < side; ++y) {
         for (unsigned x = 0; x < side; ++x) {
-            unsigned red = 0, green = 0, blue = 0;
+            unsigned red = kPoints / 2, green = kPoints / 2, blue = kPoints / 2;
             for (unsigned j = 0; j < kPointsPerSide; ++j) {
+                const Point& row = along[y * kPointsPerSide + j];
                 for (unsigned i = 0; i < kPointsPerSide; ++i) {
-                    const sf::Color point = colourAt(level, along[x * kPointsPerSide + i],
-                                                     along[y * kPointsPerSide + j]);
+                    const Point& column = along[x * kPointsPerSide + i];
+                    const sf::Color& point = cellPicture(level.at(
+                        static_cast<std::int64_t>(column.cell),
+                        static_cast<std::int64_t>(row.cell)))[row.pixel * kTileSize + column.pixel];
                     red += point.r;
                     green += point.g;
                     blue += point.b;
                 }
             }
-            constexpr unsigned kPoints = kPointsPerSide * kPointsPerSide;
             thumbnail.setPixel(x, y,
-                               sf::Color(static_cast<sf::Uint8>((red + kPoints / 2) / kPoints),
-                                         static_cast<sf::Uint8>((green + kPoints / 2) / kPoints),
-                                         static_cast<sf::Uint8>((blue + kPoints / 2) / kPoints)));
+                               sf::Color(static_cast<sf::Uint8>(red / kPoints),
+                                         static_cast<sf::Uint8>(green / kPoints),
+                                         static_cast<sf::Uint8>(blue / kPoints)));
         }
     }
     return thumbnail;
@@ -82,49 +81,41 @@ sf::Image Thumbnail::paint(const TileMap& level, unsigned side) {
 
 std::vector<Thumbnail::Point> Thumbnail::points(std::size_t cells, unsigned side) const {
     // The same for columns and rows, since levels are square.
-    const double tile = kTileSize;
-    const double gamePixels = static_cast<double>(cells) * tile;
+    const double gamePixels = static_cast<double>(cells) * kTileSize;
     std::vector<Point> found;
     found.reserve(std::size_t(side) * kPointsPerSide);
     for (unsigned i = 0; i < side * kPointsPerSide; ++i) {
-        const double at = (i + 0.5) * gamePixels / (side * kPointsPerSide);
-        const double cell = std::floor(at / tile);
-        found.push_back({static_cast<std::size_t>(cell), static_cast<float>(at - cell * tile)});
+        const auto at = static_cast<std::size_t>((i + 0.5) * gamePixels / (side * kPointsPerSide));
+        found.push_back({at / kTileSize, at % kTileSize});
     }
     return found;
 }
 
-sf::Color Thumbnail::colourAt(const TileMap& level, const Point& column, const Point& row) {
-    const Look& look = lookOf(
-        level.at(static_cast<std::int64_t>(column.cell), static_cast<std::int64_t>(row.cell)));
-    sf::Color colour = pixelAt(*look.ground, column.within, row.within).value_or(sf::Color::Black);
-    if (look.placed != nullptr) {
-        // Centred the way the game's sprites are: the origin at half the picture, rounded down.
-        const sf::Vector2u size = look.placed->getSize();
-        const float middle = kTileSize / 2.f;
-        const float left = middle - static_cast<float>(size.x / 2);
-        const float top = middle - static_cast<float>(size.y / 2);
-        if (const auto pixel = pixelAt(*look.placed, column.within - left, row.within - top)) {
-            colour = over(*pixel, colour);
+const Thumbnail::CellPicture& Thumbnail::makeCellPicture(std::int32_t code) {
+    CellPicture& cell = cells[static_cast<std::size_t>(code)];
+    // The World turns every code but a wall into floor, and puts what the code places on it,
+    // centred the way the game's sprites are: the origin at half the picture, rounded down.
+    const sf::Image& ground = picture(::cellPicture(code == Block ? Block : Floor));
+    const char* const placedName = placedPicture(code);
+    const sf::Image* const placed = placedName != nullptr ? &picture(placedName) : nullptr;
+    const int middle = kTileSize / 2;
+    CellPicture made;
+    made.reserve(std::size_t(kTileSize) * kTileSize);
+    for (int y = 0; y < kTileSize; ++y) {
+        for (int x = 0; x < kTileSize; ++x) {
+            sf::Color colour = pixelAt(ground, x, y).value_or(sf::Color::Black);
+            if (placed != nullptr) {
+                const int left = middle - static_cast<int>(placed->getSize().x / 2);
+                const int top = middle - static_cast<int>(placed->getSize().y / 2);
+                if (const auto pixel = pixelAt(*placed, x - left, y - top)) {
+                    colour = over(*pixel, colour);
+                }
+            }
+            made.push_back(colour);
         }
     }
-    return colour;
-}
-
-const Thumbnail::Look& Thumbnail::lookOf(std::int32_t code) {
-    if (code < 0 || code >= static_cast<std::int32_t>(looks.size())) {
-        code = Floor;
-    }
-    Look& look = looks[static_cast<std::size_t>(code)];
-    if (look.ground == nullptr) {
-        // The World turns every code but a wall into floor, and puts what the code places on
-        // it. The ground is set last, as the mark of a look read whole.
-        const sf::Image* const ground = &picture(cellPicture(code == Block ? Block : Floor));
-        const char* const placed = placedPicture(code);
-        look.placed = placed != nullptr ? &picture(placed) : nullptr;
-        look.ground = ground;
-    }
-    return look;
+    cell = std::move(made);
+    return cell;
 }
 
 const sf::Image& Thumbnail::picture(const std::string& name) {

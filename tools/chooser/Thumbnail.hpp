@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <array>
 #include <cstdint>
@@ -30,22 +31,25 @@ private:
     // Where the points looked at in one direction fall: the cell, and the pixel inside it.
     struct Point {
         std::size_t cell;
-        float within;
+        std::size_t pixel;
     };
-    std::vector<Point> points(std::size_t cells, unsigned side) const;
-    sf::Color colourAt(const TileMap& level, const Point& column, const Point& row);
+    // A cell as the game draws it, its ground and what stands on it, pixel by pixel, row by row.
+    using CellPicture = std::vector<sf::Color>;
 
-    // What a cell of one code shows: its ground, and what stands on it, if anything.
-    struct Look {
-        const sf::Image* ground = nullptr;
-        const sf::Image* placed = nullptr;
-    };
-    // Looked up once a code, since the pictures are asked for at every point.
-    const Look& lookOf(std::int32_t code);
+    std::vector<Point> points(std::size_t cells, unsigned side) const;
+    // Made once a code, since a thumbnail looks at thousands of points.
+    const CellPicture& cellPicture(std::int32_t code) {
+        if (code < 0 || code >= static_cast<std::int32_t>(cells.size())) {
+            code = Floor;
+        }
+        const CellPicture& cell = cells[static_cast<std::size_t>(code)];
+        return cell.empty() ? makeCellPicture(code) : cell;
+    }
+    const CellPicture& makeCellPicture(std::int32_t code);
     // The game's picture of that name, read once.
     const sf::Image& picture(const std::string& name);
 
     std::string folder;
     std::map<std::string, sf::Image> pictures;
-    std::array<Look, NoObject + 1> looks;  // by code; every other code is read as floor
+    std::array<CellPicture, NoObject + 1> cells;  // by code; every other code is read as floor
 };
