@@ -11,7 +11,7 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import ALL_ASSETS, Session, expect, level, main  # noqa: E402
+from harness import ALL_ASSETS, Failure, Session, expect, level, main, note  # noqa: E402
 
 ROOM = level("11111", "12031", "10001", "10101", "11111")
 HALL = level("1111111", "1200031", "1000001", "1000001", "1000001", "1000001", "1111111")
@@ -56,8 +56,8 @@ def data_folder(root, context, manifest=None):
 
 
 class StandIn:
-    def __init__(self, root):
-        self.path = write(os.path.join(root, "launcher"), STAND_IN)
+    def __init__(self, root, script=STAND_IN):
+        self.path = write(os.path.join(root, "launcher"), script)
         os.chmod(self.path, 0o755)
 
     def asked(self):
@@ -77,9 +77,9 @@ class StandIn:
         write(self.path + ".done", "")
 
 
-def chooser_session(context, root, launcher, *extra):
+def chooser_session(context, root, launcher, *extra, data=None):
     command = [os.path.join(context.stage, "zembrook-chooser"), "--launcher", launcher.path,
-               "--data", data_folder(root, context), *extra]
+               "--data", data or data_folder(root, context), *extra]
     return Session(context, None, omit=ALL_ASSETS, command=command, cwd=root)
 
 
@@ -158,7 +158,234 @@ def broken_ladder_is_one_line(context):
         expect(not launcher.asked(), f"the launcher was asked {launcher.asked()}")
 
 
+# ---------------------------------------------------------------------------------------------
+# A ladder the chooser is handed by a careless user or distributor, in a window of any size.
+
+LIT_CARD = (48, 48, 62)
+# Where the ladder is drawn at the window's own size: the cards' band and their column.
+BAND_TOP, BAND_BOTTOM, CARDS_LEFT, CARDS_RIGHT = 96, 728, 24, 1000
+# The largest side a level may have.
+BIG_SIDE = 512
+# Writes "a game with something to say" in escapes, a C1 control, a bidi override and a NUL.
+NOISY_STAND_IN = """#!/bin/sh
+printf '%s\\n' "$*" >>"$0.log"
+printf 'x\\033]0;owned\\007 \\302\\233 \\342\\200\\256 \\000 after\\n' >&2
+exit 1
+"""
+NOISE_RELAYED = "x\\x1B]0;owned\\x07 \\xC2\\x9B \\xE2\\x80\\xAE \\x00 after\n"
+
+
+def big_level(side):
+    """A room of that side with a zombie and a human in opposite corners."""
+    rows = [["1"] * side] + [["1"] + ["0"] * (side - 2) + ["1"] for _ in range(side - 2)]
+    rows.append(["1"] * side)
+    rows[1][1], rows[side - 2][side - 2] = "2", "3"
+    return f"{side}\n" + "\n".join(" ".join(row) for row in rows) + "\n"
+
+
+def rows_of(names):
+    return [(name, f"{name}.txt", f"The {name} of a long ladder, a title that runs on and on",
+             "an idea long enough to be cut short on any card of the ladder", ROOM)
+            for name in names]
+
+
+def ladder_data(root, context, rows, manifest=None):
+    """A data folder of these (name, file, title, idea, text) rows, or of the manifest's bytes;
+    a text or a manifest that is a function makes the file itself, as a FIFO or a link."""
+    data = os.path.join(root, "data")
+    levels = os.path.join(data, "levels")
+    os.makedirs(levels)
+    os.symlink(os.path.join(context.stage, "assets"), os.path.join(data, "assets"))
+    lines = [f"{name}\t{file}\t{title}\t{idea}\t{n % 101}\t1:00\t1 of 9\n"
+             for n, (name, file, title, idea, _) in enumerate(rows)]
+    if callable(manifest):
+        manifest(os.path.join(levels, "levels.tsv"))
+    else:
+        with open(os.path.join(levels, "levels.tsv"), "wb") as out:
+            out.write(manifest if manifest is not None else "".join(lines).encode())
+    for _, file, _, _, text in rows:
+        path = os.path.join(levels, file)
+        text(path) if callable(text) else write(path, text)
+    return data
+
+
+def drawn_cards(shot):
+    """(x, top, bottom) of each card on the screenshot, found by its colour in the padding at
+    its left, whatever size the window stretches the ladder to."""
+    cards, top = [], None
+    for y in range(shot.height):
+        row = shot.data[3 * y * shot.width:3 * (y * shot.width + shot.width // 6)]
+        found = next((x for x in range(len(row) // 3)
+                      if tuple(row[3 * x:3 * x + 3]) in (CARD, LIT_CARD)), None)
+        if found is not None and top is None:
+            top, left = y, found
+        elif found is None and top is not None:
+            cards.append((left + 2, top, y - 1))
+            top = None
+    return cards
+
+
+def play_card(chooser, launcher, index, cards=None):
+    """Clicks the middle of the index-th card drawn, and lets the game it starts end."""
+    shot = chooser.wait_for(f"{cards or 'some'} cards", lambda s: len(drawn_cards(s)) ==
+                            cards if cards else drawn_cards(s), 10)
+    x, top, bottom = drawn_cards(shot)[index]
+    played = len(launcher.asked())
+    chooser.click(x, (top + bottom) // 2)
+    launcher.wait_asked(played + 1)
+    launcher.end_game()
+    chooser.wait_window()
+
+
+def resized_play(width, height, index):
+    def steps(chooser, launcher):
+        chooser._xdotool("windowmove", chooser.window_id, "0", "0")
+        chooser._xdotool("windowsize", chooser.window_id, str(width), str(height))
+        chooser.wait_for(f"a {width} x {height} window", lambda s: (s.width, s.height) ==
+                         (width, height) and len(drawn_cards(s)) == 3, 10)
+        play_card(chooser, launcher, index, 3)
+    return steps
+
+
+def nothing_outside_the_cards(chooser, launcher):
+    """No title, idea or ellipsis is drawn outside its card: the margins and the gaps between
+    the cards stay black."""
+    chooser._xdotool("mousemove", "--window", chooser.window_id, "500", "30")
+    shot = chooser.wait_for("the ladder", drawn_cards, 10)
+    cards = drawn_cards(shot)
+    for y in range(BAND_TOP, BAND_BOTTOM):
+        inside = any(top <= y <= bottom for _, top, bottom in cards)
+        spans = [(0, CARDS_LEFT), (CARDS_RIGHT, CARDS_RIGHT + 6)] if inside else [(0, 1006)]
+        for left, right in spans:
+            dark = shot.data[3 * (y * shot.width + left):3 * (y * shot.width + right)]
+            expect(not any(dark), f"something is drawn outside the cards in row {y}")
+    # Nor does a title vanish: each card shows some of its white letters.
+    for _, top, bottom in cards:
+        lines = shot.data[3 * top * shot.width:3 * (bottom + 1) * shot.width]
+        expect(lines.count(b"\xff\xff\xff") > 30, f"no title on the card from row {top}")
+
+
+def scroll_to_the_end(chooser, launcher):
+    nothing_outside_the_cards(chooser, launcher)
+    chooser.key("End")
+    time.sleep(0.3)
+    play_card(chooser, launcher, -1)
+
+
+def wheel_then_end(chooser, launcher):
+    chooser._xdotool("mousemove", "--window", chooser.window_id, "500", "300")
+    chooser._xdotool("click", "--repeat", "3", "5")
+    time.sleep(0.3)
+    play_card(chooser, launcher, 0)
+    chooser.key("End")
+    time.sleep(0.3)
+    play_card(chooser, launcher, -1)
+
+
+def painted_small(chooser, launcher):
+    with open(f"/proc/{chooser.process.pid}/status") as status:
+        peak = next(int(line.split()[1]) for line in status if line.startswith("VmHWM:"))
+    expect(peak < 300_000, f"the chooser took {peak} kB with a {BIG_SIDE}-side level")
+    note(f"the chooser took at most {peak} kB")
+    play_card(chooser, launcher, 1, 3)
+
+
+def relayed(chooser, launcher):
+    play_card(chooser, launcher, 0, 3)
+    chooser.wait_for("the game's complaint", lambda s: s.count(
+        TROUBLE, (24, 735, 700, 760), tolerance=8) > 20, 10)
+
+
+def fifo(path):
+    os.mkfifo(path)
+
+
+def left_out(name, why):
+    return f"{{levels}}/{name}.txt: warning: {why}; the level '{name}' is left out\n"
+
+
+def hostile_ladders_are_shown_safely(context):
+    big = [("big", "big.txt", "The Big Town", "a level of the largest side", big_level(BIG_SIDE))]
+    odd = [("pipe", "pipe.txt", "A FIFO", "never to be read", fifo),
+           ("zero", "zero.txt", "A device", "never to be read",
+            lambda path: os.symlink("/dev/zero", path)),
+           ("room", "room.txt", "A folder", "never to be read", os.mkdir),
+           ("loop", "loop.txt", "A loop", "never to be read",
+            lambda path: os.symlink(os.path.basename(path), path))]
+    odd_said = [left_out("pipe", "is a FIFO, not a file to read"),
+                left_out("zero", "is a character device, not a file to read"),
+                left_out("room", "is a folder, not a file to read"),
+                left_out("loop", "cannot be read: Too many levels of symbolic links")]
+    if os.geteuid() != 0:  # nothing is unreadable to root
+        odd.append(("shut", "shut.txt", "A shut file", "never to be read",
+                    lambda path: os.chmod(write(path, ROOM), 0)))
+        odd_said.append(left_out("shut", "cannot be read: Permission denied"))
+    named = (b"yard\tyard.txt\tThe Yard\tx\t1\t1:00\t1 of 9\n"
+             b"\x1b[31mnope\x07\x00sm\ta.txt\tA\tx\t1\t1:00\t1 of 9\n")
+    # (what, rows, manifest, launcher, steps or None when refused before any window,
+    #  status, the lines of the error stream, with {levels} for the levels folder, and the
+    #  levels played)
+    table = [
+        ("a stretched window", LADDER, None, STAND_IN, resized_play(1200, 1000, 2), 0,
+         [], ["cellar"]),
+        ("a squeezed window", LADDER, None, STAND_IN, resized_play(700, 500, 1), 0,
+         [], ["hall"]),
+        (f"a {BIG_SIDE}-side level", LADDER[:1] + big + LADDER[2:], None, STAND_IN,
+         painted_small, 0, [], ["big"]),
+        ("100 levels", rows_of([f"l{n}" for n in range(100)]), None, STAND_IN,
+         scroll_to_the_end, 0, [], ["l99"]),
+        ("1000 levels", rows_of([f"l{n}" for n in range(1000)]), None, STAND_IN,
+         wheel_then_end, 0, [], ["l3", "l999"]),
+        ("escapes and a NUL in a name", LADDER[:1], named, STAND_IN, None, 1,
+         ["{levels}/levels.tsv:2: error: the name '\\x1B[31mnope\\x07\\x00sm' is not a "
+          "lowercase letter followed by lowercase letters, digits or '-'\n"], []),
+        ("escapes and a NUL from the game", LADDER, None, NOISY_STAND_IN, relayed, 0,
+         [NOISE_RELAYED], ["yard"]),
+        ("a FIFO, a device, a folder and a loop", odd[:2] + LADDER[:1] + odd[2:], None,
+         STAND_IN, lambda chooser, launcher: play_card(chooser, launcher, 0, 1), 0, odd_said,
+         ["yard"]),
+        ("a FIFO for a manifest", LADDER, fifo, STAND_IN, None, 1,
+         ["{levels}/levels.tsv: error: is a FIFO, not a file to read\n"], []),
+    ]
+    for row in table:
+        begun = time.monotonic()
+        try:
+            shown_safely(context, *row)
+        except Failure as failure:
+            raise Failure(f"{row[0]}: {failure}") from None
+        note(f"{row[0]}: {time.monotonic() - begun:.1f} s")
+
+
+def shown_safely(context, what, rows, manifest, script, steps, status, said, asked):
+    with tempfile.TemporaryDirectory(prefix="zembrook-chooser-") as root:
+        launcher = StandIn(root, script)
+        data = ladder_data(root, context, rows, manifest)
+        if steps is None:
+            env = {name: value for name, value in os.environ.items() if name != "DISPLAY"}
+            result = subprocess.run([os.path.join(context.stage, "zembrook-chooser"),
+                                     "--launcher", launcher.path, "--data", data],
+                                    env=env, capture_output=True, timeout=30)
+            got, text = result.returncode, result.stderr
+        else:
+            with chooser_session(context, root, launcher, data=data) as chooser:
+                started = time.monotonic()
+                chooser.wait_window(30)
+                took = time.monotonic() - started
+                expect(took < 15, f"the window took {took:.1f} s")
+                steps(chooser, launcher)
+                chooser.key("Escape")
+                got = chooser.wait_exit(5.0)
+                with open(chooser.stderr_path, "rb") as err:
+                    text = err.read()
+        levels = os.path.join(data, "levels")
+        wanted = "".join(line.format(levels=levels) for line in said).encode()
+        expect(got == status and text == wanted and launcher.asked() == asked,
+               f"status {got}, said {text!r}, played {launcher.asked()}; expected {status}, "
+               f"{wanted!r}, {asked}")
+
+
 if __name__ == "__main__":
     main({"click_plays_and_comes_back": click_plays_and_comes_back,
           "file_is_played_before_the_ladder": file_is_played_before_the_ladder,
-          "broken_ladder_is_one_line": broken_ladder_is_one_line})
+          "broken_ladder_is_one_line": broken_ladder_is_one_line,
+          "hostile_ladders_are_shown_safely": hostile_ladders_are_shown_safely})
