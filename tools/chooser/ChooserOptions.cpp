@@ -39,7 +39,7 @@ ChooserOptions ChooserOptions::parse(const std::vector<std::string>& words) {
     ChooserOptions options;
     std::vector<std::string> launchers;
     std::vector<std::string> datas;
-    const std::vector<std::string> files = OptionParser("zembrook-chooser",
+    const std::vector<std::string> files = OptionParser("the chooser",
                                                         {
                                                             {"--launcher", &launchers},
                                                             {"--data", &datas},
