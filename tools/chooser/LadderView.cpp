@@ -17,6 +17,9 @@ const sf::Color kQuiet(170, 170, 170);
 const sf::Color kTrouble(235, 120, 100);
 const sf::Color kScrollBar(90, 90, 100);
 const sf::Uint32 kEllipsis = 0x2026;
+// More characters than a line of the window holds, so that a line of any length from outside
+// costs no more to fit than this.
+constexpr std::size_t kLongestLine = 300;
 
 // The timeline's outbreak colours, from a calm green through yellow to red, so that a hard
 // level looks like a town being lost.
@@ -203,7 +206,7 @@ void LadderView::drawScrollBar(sf::RenderTarget& target) const {
 }
 
 sf::Text LadderView::text(const std::string& utf8, unsigned letters, sf::Color colour) const {
-    const std::string shown = printable(utf8);
+    const std::string shown = printable(utf8, kLongestLine);
     sf::Text line(sf::String::fromUtf8(shown.begin(), shown.end()), font, letters);
     line.setFillColor(colour);
     return line;
