@@ -11,7 +11,7 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import ALL_ASSETS, Failure, Session, expect, level, main, note  # noqa: E402
+from harness import ALL_ASSETS, Failure, Session, expect, level, main, near, note  # noqa: E402
 
 ROOM = level("11111", "12031", "10001", "10101", "11111")
 HALL = level("1111111", "1200031", "1000001", "1000001", "1000001", "1000001", "1111111")
@@ -43,15 +43,22 @@ def write(path, text):
     return path
 
 
-def data_folder(root, context, manifest=None):
+def data_folder(root, context, manifest=None, ladder=LADDER):
+    """A data folder of the ladder's levels, or of the manifest's bytes; a level's text or a
+    manifest that is a function makes the file itself, as a FIFO or a link."""
     data = os.path.join(root, "data")
-    os.makedirs(data)
+    os.makedirs(os.path.join(data, "levels"))
     os.symlink(os.path.join(context.stage, "assets"), os.path.join(data, "assets"))
-    rows = [f"{name}\t{file}\t{title}\t{idea}\t{10 * n}\t1:00\t1 of 9\n"
-            for n, (name, file, title, idea, _) in enumerate(LADDER)]
-    write(os.path.join(data, "levels", "levels.tsv"), manifest or "# ladder\n" + "".join(rows))
-    for _, file, _, _, text in LADDER:
-        write(os.path.join(data, "levels", file), text)
+    rows = [f"{name}\t{file}\t{title}\t{idea}\t{10 * n % 101}\t1:00\t1 of 9\n"
+            for n, (name, file, title, idea, _) in enumerate(ladder)]
+    for file, text in [("levels.tsv", manifest or ("# ladder\n" + "".join(rows)).encode())] + [
+            (file, text) for _, file, _, _, text in ladder]:
+        path = os.path.join(data, "levels", file)
+        if callable(text):
+            text(path)
+        else:
+            with open(path, "wb") as out:
+                out.write(text if isinstance(text, bytes) else text.encode())
     return data
 
 
@@ -161,52 +168,24 @@ def broken_ladder_is_one_line(context):
 # ---------------------------------------------------------------------------------------------
 # A ladder the chooser is handed by a careless user or distributor, in a window of any size.
 
-LIT_CARD = (48, 48, 62)
+LIT_CARD, SCROLL_BAR = (48, 48, 62), (90, 90, 100)
 # Where the ladder is drawn at the window's own size: the cards' band and their column.
 BAND_TOP, BAND_BOTTOM, CARDS_LEFT, CARDS_RIGHT = 96, 728, 24, 1000
-# The largest side a level may have.
-BIG_SIDE = 512
-# Writes "a game with something to say" in escapes, a C1 control, a bidi override and a NUL.
+# A game with escapes, a C1 control, a bidi override and a NUL to say, and them relayed.
 NOISY_STAND_IN = """#!/bin/sh
 printf '%s\\n' "$*" >>"$0.log"
 printf 'x\\033]0;owned\\007 \\302\\233 \\342\\200\\256 \\000 after\\n' >&2
 exit 1
 """
 NOISE_RELAYED = "x\\x1B]0;owned\\x07 \\xC2\\x9B \\xE2\\x80\\xAE \\x00 after\n"
+# The largest side a level may have: a room with a zombie and a human on every row.
+BIG = "512\n" + "1 " * 512 + "\n" + ("1 2 3 " + "0 " * 508 + "1\n") * 510 + "1 " * 512 + "\n"
 
 
-def big_level(side):
-    """A room of that side with a zombie and a human in opposite corners."""
-    rows = [["1"] * side] + [["1"] + ["0"] * (side - 2) + ["1"] for _ in range(side - 2)]
-    rows.append(["1"] * side)
-    rows[1][1], rows[side - 2][side - 2] = "2", "3"
-    return f"{side}\n" + "\n".join(" ".join(row) for row in rows) + "\n"
-
-
-def rows_of(names):
-    return [(name, f"{name}.txt", f"The {name} of a long ladder, a title that runs on and on",
+def long_ladder(count):
+    return [(f"l{n}", f"l{n}.txt", f"Level {n} of a long ladder, with a title that runs on",
              "an idea long enough to be cut short on any card of the ladder", ROOM)
-            for name in names]
-
-
-def ladder_data(root, context, rows, manifest=None):
-    """A data folder of these (name, file, title, idea, text) rows, or of the manifest's bytes;
-    a text or a manifest that is a function makes the file itself, as a FIFO or a link."""
-    data = os.path.join(root, "data")
-    levels = os.path.join(data, "levels")
-    os.makedirs(levels)
-    os.symlink(os.path.join(context.stage, "assets"), os.path.join(data, "assets"))
-    lines = [f"{name}\t{file}\t{title}\t{idea}\t{n % 101}\t1:00\t1 of 9\n"
-             for n, (name, file, title, idea, _) in enumerate(rows)]
-    if callable(manifest):
-        manifest(os.path.join(levels, "levels.tsv"))
-    else:
-        with open(os.path.join(levels, "levels.tsv"), "wb") as out:
-            out.write(manifest if manifest is not None else "".join(lines).encode())
-    for _, file, _, _, text in rows:
-        path = os.path.join(levels, file)
-        text(path) if callable(text) else write(path, text)
-    return data
+            for n in range(count)]
 
 
 def drawn_cards(shot):
@@ -237,6 +216,10 @@ def play_card(chooser, launcher, index, cards=None):
     chooser.wait_window()
 
 
+def clicks(index, cards):
+    return lambda chooser, launcher: play_card(chooser, launcher, index, cards)
+
+
 def resized_play(width, height, index):
     def steps(chooser, launcher):
         chooser._xdotool("windowmove", chooser.window_id, "0", "0")
@@ -247,57 +230,37 @@ def resized_play(width, height, index):
     return steps
 
 
-def nothing_outside_the_cards(chooser, launcher):
-    """No title, idea or ellipsis is drawn outside its card: the margins and the gaps between
-    the cards stay black."""
+def to_the_end(chooser):
+    chooser.key("End")
+    chooser.wait_for("the scroll bar at the end", lambda s: near(s.pixel(1011, BAND_BOTTOM - 8),
+                                                                 SCROLL_BAR), 10)
+
+
+def inside_cards_then_end(chooser, launcher):
+    """No title, idea or ellipsis is drawn outside its card, and no title vanishes; the last
+    card is played after End."""
     chooser._xdotool("mousemove", "--window", chooser.window_id, "500", "30")
     shot = chooser.wait_for("the ladder", drawn_cards, 10)
     cards = drawn_cards(shot)
     for y in range(BAND_TOP, BAND_BOTTOM):
         inside = any(top <= y <= bottom for _, top, bottom in cards)
-        spans = [(0, CARDS_LEFT), (CARDS_RIGHT, CARDS_RIGHT + 6)] if inside else [(0, 1006)]
-        for left, right in spans:
-            dark = shot.data[3 * (y * shot.width + left):3 * (y * shot.width + right)]
-            expect(not any(dark), f"something is drawn outside the cards in row {y}")
-    # Nor does a title vanish: each card shows some of its white letters.
+        for left, right in [(0, CARDS_LEFT), (CARDS_RIGHT, CARDS_RIGHT + 6)] if inside else [
+                (0, CARDS_RIGHT + 6)]:
+            expect(not any(shot.data[3 * (y * shot.width + left):3 * (y * shot.width + right)]),
+                   f"something is drawn outside the cards in row {y}")
     for _, top, bottom in cards:
         lines = shot.data[3 * top * shot.width:3 * (bottom + 1) * shot.width]
         expect(lines.count(b"\xff\xff\xff") > 30, f"no title on the card from row {top}")
-
-
-def scroll_to_the_end(chooser, launcher):
-    nothing_outside_the_cards(chooser, launcher)
-    chooser.key("End")
-    time.sleep(0.3)
+    to_the_end(chooser)
     play_card(chooser, launcher, -1)
 
 
 def wheel_then_end(chooser, launcher):
     chooser._xdotool("mousemove", "--window", chooser.window_id, "500", "300")
     chooser._xdotool("click", "--repeat", "3", "5")
-    time.sleep(0.3)
     play_card(chooser, launcher, 0)
-    chooser.key("End")
-    time.sleep(0.3)
+    to_the_end(chooser)
     play_card(chooser, launcher, -1)
-
-
-def painted_small(chooser, launcher):
-    with open(f"/proc/{chooser.process.pid}/status") as status:
-        peak = next(int(line.split()[1]) for line in status if line.startswith("VmHWM:"))
-    expect(peak < 300_000, f"the chooser took {peak} kB with a {BIG_SIDE}-side level")
-    note(f"the chooser took at most {peak} kB")
-    play_card(chooser, launcher, 1, 3)
-
-
-def relayed(chooser, launcher):
-    play_card(chooser, launcher, 0, 3)
-    chooser.wait_for("the game's complaint", lambda s: s.count(
-        TROUBLE, (24, 735, 700, 760), tolerance=8) > 20, 10)
-
-
-def fifo(path):
-    os.mkfifo(path)
 
 
 def left_out(name, why):
@@ -305,84 +268,72 @@ def left_out(name, why):
 
 
 def hostile_ladders_are_shown_safely(context):
-    big = [("big", "big.txt", "The Big Town", "a level of the largest side", big_level(BIG_SIDE))]
-    odd = [("pipe", "pipe.txt", "A FIFO", "never to be read", fifo),
-           ("zero", "zero.txt", "A device", "never to be read",
-            lambda path: os.symlink("/dev/zero", path)),
-           ("room", "room.txt", "A folder", "never to be read", os.mkdir),
-           ("loop", "loop.txt", "A loop", "never to be read",
-            lambda path: os.symlink(os.path.basename(path), path))]
+    odd = [("pipe", "pipe.txt", "A FIFO", "-", os.mkfifo),
+           ("zero", "zero.txt", "A device", "-", lambda path: os.symlink("/dev/zero", path)),
+           ("room", "room.txt", "A folder", "-", os.mkdir),
+           ("loop", "loop.txt", "A loop", "-", lambda path: os.symlink("loop.txt", path))]
     odd_said = [left_out("pipe", "is a FIFO, not a file to read"),
                 left_out("zero", "is a character device, not a file to read"),
                 left_out("room", "is a folder, not a file to read"),
                 left_out("loop", "cannot be read: Too many levels of symbolic links")]
-    if os.geteuid() != 0:  # nothing is unreadable to root
-        odd.append(("shut", "shut.txt", "A shut file", "never to be read",
-                    lambda path: os.chmod(write(path, ROOM), 0)))
-        odd_said.append(left_out("shut", "cannot be read: Permission denied"))
     named = (b"yard\tyard.txt\tThe Yard\tx\t1\t1:00\t1 of 9\n"
              b"\x1b[31mnope\x07\x00sm\ta.txt\tA\tx\t1\t1:00\t1 of 9\n")
-    # (what, rows, manifest, launcher, steps or None when refused before any window,
-    #  status, the lines of the error stream, with {levels} for the levels folder, and the
-    #  levels played)
+    # (what, manifest, levels, launcher, steps or None when refused before any window, status,
+    #  the error stream's lines with {levels} for the levels folder, the levels played)
     table = [
-        ("a stretched window", LADDER, None, STAND_IN, resized_play(1200, 1000, 2), 0,
-         [], ["cellar"]),
-        ("a squeezed window", LADDER, None, STAND_IN, resized_play(700, 500, 1), 0,
-         [], ["hall"]),
-        (f"a {BIG_SIDE}-side level", LADDER[:1] + big + LADDER[2:], None, STAND_IN,
-         painted_small, 0, [], ["big"]),
-        ("100 levels", rows_of([f"l{n}" for n in range(100)]), None, STAND_IN,
-         scroll_to_the_end, 0, [], ["l99"]),
-        ("1000 levels", rows_of([f"l{n}" for n in range(1000)]), None, STAND_IN,
-         wheel_then_end, 0, [], ["l3", "l999"]),
-        ("escapes and a NUL in a name", LADDER[:1], named, STAND_IN, None, 1,
+        ("a stretched window", None, LADDER, STAND_IN, resized_play(1200, 1000, 2), 0, [],
+         ["cellar"]),
+        ("a squeezed window", None, LADDER, STAND_IN, resized_play(700, 500, 1), 0, [],
+         ["hall"]),
+        ("a 512-side level", None, [LADDER[0], ("big", "big.txt", "The Big Town", "-", BIG),
+                                    LADDER[2]], STAND_IN, clicks(1, 3), 0, [], ["big"]),
+        ("100 levels", None, long_ladder(100), STAND_IN, inside_cards_then_end, 0, [], ["l99"]),
+        ("1000 levels", None, long_ladder(1000), STAND_IN, wheel_then_end, 0, [],
+         ["l3", "l999"]),
+        ("escapes and a NUL in a name", named, LADDER[:1], STAND_IN, None, 1,
          ["{levels}/levels.tsv:2: error: the name '\\x1B[31mnope\\x07\\x00sm' is not a "
           "lowercase letter followed by lowercase letters, digits or '-'\n"], []),
-        ("escapes and a NUL from the game", LADDER, None, NOISY_STAND_IN, relayed, 0,
+        ("escapes and a NUL from the game", None, LADDER, NOISY_STAND_IN, clicks(0, 3), 0,
          [NOISE_RELAYED], ["yard"]),
-        ("a FIFO, a device, a folder and a loop", odd[:2] + LADDER[:1] + odd[2:], None,
-         STAND_IN, lambda chooser, launcher: play_card(chooser, launcher, 0, 1), 0, odd_said,
-         ["yard"]),
-        ("a FIFO for a manifest", LADDER, fifo, STAND_IN, None, 1,
+        ("a FIFO, a device, a folder and a loop", None, odd[:2] + LADDER[:1] + odd[2:],
+         STAND_IN, clicks(0, 1), 0, odd_said, ["yard"]),
+        ("a FIFO for a manifest", os.mkfifo, LADDER, STAND_IN, None, 1,
          ["{levels}/levels.tsv: error: is a FIFO, not a file to read\n"], []),
     ]
-    for row in table:
+    for what, manifest, ladder, script, steps, status, said, asked in table:
         begun = time.monotonic()
-        try:
-            shown_safely(context, *row)
-        except Failure as failure:
-            raise Failure(f"{row[0]}: {failure}") from None
-        note(f"{row[0]}: {time.monotonic() - begun:.1f} s")
+        with tempfile.TemporaryDirectory(prefix="zembrook-chooser-") as root:
+            launcher = StandIn(root, script)
+            data = data_folder(root, context, manifest, ladder)
+            try:
+                got, text = shown(context, root, launcher, data, steps)
+            except Failure as failure:
+                raise Failure(f"{what}: {failure}") from None
+            wanted = "".join(said).format(levels=os.path.join(data, "levels")).encode()
+            expect(got == status and text == wanted and launcher.asked() == asked,
+                   f"{what}: status {got}, said {text!r}, played {launcher.asked()}; expected "
+                   f"{status}, {wanted!r}, {asked}")
+        note(f"{what}: {time.monotonic() - begun:.1f} s")
 
 
-def shown_safely(context, what, rows, manifest, script, steps, status, said, asked):
-    with tempfile.TemporaryDirectory(prefix="zembrook-chooser-") as root:
-        launcher = StandIn(root, script)
-        data = ladder_data(root, context, rows, manifest)
-        if steps is None:
-            env = {name: value for name, value in os.environ.items() if name != "DISPLAY"}
-            result = subprocess.run([os.path.join(context.stage, "zembrook-chooser"),
-                                     "--launcher", launcher.path, "--data", data],
-                                    env=env, capture_output=True, timeout=30)
-            got, text = result.returncode, result.stderr
-        else:
-            with chooser_session(context, root, launcher, data=data) as chooser:
-                started = time.monotonic()
-                chooser.wait_window(30)
-                took = time.monotonic() - started
-                expect(took < 15, f"the window took {took:.1f} s")
-                steps(chooser, launcher)
-                chooser.key("Escape")
-                got = chooser.wait_exit(5.0)
-                with open(chooser.stderr_path, "rb") as err:
-                    text = err.read()
-        levels = os.path.join(data, "levels")
-        wanted = "".join(line.format(levels=levels) for line in said).encode()
-        expect(got == status and text == wanted and launcher.asked() == asked,
-               f"status {got}, said {text!r}, played {launcher.asked()}; expected {status}, "
-               f"{wanted!r}, {asked}")
-
+def shown(context, root, launcher, data, steps):
+    """The chooser's status and error stream, run on the data until it refuses the ladder, or
+    in a window, which must open in seconds, through the steps and then Escape."""
+    if steps is None:
+        env = {name: value for name, value in os.environ.items() if name != "DISPLAY"}
+        result = subprocess.run([os.path.join(context.stage, "zembrook-chooser"), "--launcher",
+                                 launcher.path, "--data", data], env=env, capture_output=True,
+                                timeout=30)
+        return result.returncode, result.stderr
+    with chooser_session(context, root, launcher, data=data) as chooser:
+        started = time.monotonic()
+        chooser.wait_window(30)
+        expect(time.monotonic() - started < 15, "the window took more than 15 s")
+        steps(chooser, launcher)
+        chooser.key("Escape")
+        status = chooser.wait_exit(5.0)
+        with open(chooser.stderr_path, "rb") as err:
+            return status, err.read()
 
 if __name__ == "__main__":
     main({"click_plays_and_comes_back": click_plays_and_comes_back,
