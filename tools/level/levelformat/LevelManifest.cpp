@@ -4,6 +4,8 @@
 #include <charconv>
 #include <fstream>
 
+#include "console/Printable.hpp"
+
 namespace {
 
 constexpr std::size_t kColumns = 7;
@@ -110,7 +112,9 @@ LevelManifest LevelManifest::read(std::istream& input, const std::string& fileNa
             problem = "the name '" + entry.name + "' is already taken by an earlier line";
         }
         if (!problem.empty()) {
-            throw ManifestError(fileName + ":" + std::to_string(number) + ": error: " + problem);
+            // Printable before it becomes what(), where a NUL in a name would end the message.
+            throw ManifestError(fileName + ":" + std::to_string(number) +
+                                ": error: " + printable(problem));
         }
         manifest.levels.push_back(std::move(entry));
     }
