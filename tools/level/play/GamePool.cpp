@@ -227,10 +227,11 @@ std::vector<std::string> GamePool::run(const std::vector<std::uint32_t>& items, 
             if (got < 0 && errno == EINTR) {
                 continue;
             }
-            if (got < 0) {
+            // A worker gone with an item unread resets its end rather than closing it.
+            if (got < 0 && errno != ECONNRESET) {
                 throw systemError("cannot read from a worker");
             }
-            if (got == 0) {
+            if (got <= 0) {
                 throw std::runtime_error("the worker playing " + name(items[worker.index]) + " " +
                                          crew.died(worker));
             }
