@@ -73,8 +73,9 @@ def level_names_are_offered(context):
 
 
 def level_commands_are_offered(context):
-    usage = subprocess.run([os.path.join(context.stage, "zembrook-level"), "--help"],
-                           capture_output=True, text=True).stdout
+    # The completion asks the program being completed, here the staged one.
+    program = os.path.join(context.stage, "zembrook-level")
+    usage = subprocess.run([program, "--help"], capture_output=True, text=True).stdout
     # The synopsis ends at the first blank line; a command's options may go on over more lines.
     commands = {}
     for line in usage.split("\n\n")[0].splitlines():
@@ -86,14 +87,19 @@ def level_commands_are_offered(context):
     completion = os.path.join(SOURCES, "zembrook-level")
     with tempfile.TemporaryDirectory(prefix="zembrook-completion-") as root:
         open(os.path.join(root, "level.txt"), "w").close()
-        got = offered(completion, "zembrook-level", ["zembrook-level", ""], root)
+        os.mkdir(os.path.join(root, "pictures"))
+        got = offered(completion, "zembrook-level", [program, ""], root)
         expect(set(commands) <= set(got), f"commands {sorted(commands)} but {got} offered")
         for command, rest in commands.items():
             options = set(re.findall(r"\[(--[a-z-]+)", rest))
-            got = offered(completion, "zembrook-level", ["zembrook-level", command, "--"], root)
+            got = offered(completion, "zembrook-level", [program, command, "--"], root)
             expect(options <= set(got), f"{command}: options {sorted(options)} but {got}")
-            got = offered(completion, "zembrook-level", ["zembrook-level", command, "l"], root)
+            got = offered(completion, "zembrook-level", [program, command, "l"], root)
             expect(got == ["level.txt"], f"{command}: a file offered as {got}")
+        # A value is completed by what stands for it: a folder, or nothing for a number.
+        for option, wanted in (("--assets", ["pictures"]), ("--seeds", [])):
+            got = offered(completion, "zembrook-level", [program, "openings", option, ""], root)
+            expect(got == wanted, f"{option}: {got} offered, not {wanted}")
     note(f"commands and options of {', '.join(commands)} offered")
 
 

@@ -6,6 +6,10 @@
 #include "console/UsageError.hpp"
 #include "levelformat/LevelCheck.hpp"
 
+std::string checkSynopsis() {
+    return "FILE...";
+}
+
 int checkCommand(const std::vector<std::string>& arguments, DiagnosticPrinter&) {
     const std::vector<std::string> files = OptionParser("check", {}).parse(arguments);
     if (files.empty()) {

@@ -1,5 +1,6 @@
 #include "cli/CommandSupport.hpp"
 
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,8 +29,29 @@ int timePointsIn(long minutes) {
                             static_cast<long>(StepsPerTimePoint));
 }
 
-int jobsFor(long asked) {
-    return static_cast<int>(asked > 0 ? asked : std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN)));
+namespace {
+
+// Those this program may run on, which a container or `taskset` can make fewer than the
+// machine's.
+long processors() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (::sched_getaffinity(0, sizeof set, &set) == 0) {
+        return std::max(1, CPU_COUNT(&set));
+    }
+    return std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN));
+}
+
+}  // namespace
+
+int jobsFor(long asked, DiagnosticPrinter& diagnostics) {
+    const long most = processors();
+    if (asked > most) {
+        diagnostics.note("--jobs " + std::to_string(asked) + " is more than the " +
+                         std::to_string(most) + (most == 1 ? " processor" : " processors") +
+                         " here, so " + std::to_string(most) + " games are played at once");
+    }
+    return static_cast<int>(asked > 0 ? std::min(asked, most) : most);
 }
 
 std::function<void(std::size_t done, std::size_t total)> progressOnTerminal(std::string what) {

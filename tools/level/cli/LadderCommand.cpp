@@ -6,11 +6,13 @@
 
 #include "cli/CommandSupport.hpp"
 #include "cli/Commands.hpp"
+#include "cli/SharedOptions.hpp"
 #include "console/DiagnosticPrinter.hpp"
 #include "console/OptionParser.hpp"
 #include "console/UsageError.hpp"
 #include "levelformat/LevelCheck.hpp"
 #include "levelformat/LevelManifest.hpp"
+#include "play/GameCounts.hpp"
 #include "play/OpeningSearch.hpp"
 #include "play/ReferencePlayers.hpp"
 #include "report/LadderRules.hpp"
@@ -19,24 +21,25 @@
 
 namespace {
 
-constexpr int kSeeds = 8;
-constexpr long kMinutes = 10;
+constexpr int kSeeds = GameCounts::kSeeds;
+constexpr long kMinutes = GameCounts::kMinutes;
 
 struct Settings {
     std::string manifest;
     bool write = false;
-    long jobs = 0;
+    SharedOptions shared;
 };
+
+std::vector<OptionRow> rows(Settings& settings) {
+    std::vector<OptionRow> rows = settings.shared.rows({SharedOptions::Row::Jobs});
+    rows.insert(rows.begin(), {{"--write", &settings.write}});
+    return rows;
+}
 
 Settings parse(const std::vector<std::string>& arguments) {
     Settings settings;
     const std::vector<std::string> files =
-        OptionParser("ladder",
-                     {
-                         {"--write", &settings.write},
-                         {"--jobs", WholeNumber{&settings.jobs, 1, 100000}},
-                     })
-            .parse(arguments);
+        OptionParser("ladder", parserRows(rows(settings))).parse(arguments);
     if (files.size() != 1) {
         throw UsageError("ladder needs one manifest, such as levels/levels.tsv");
     }
@@ -127,8 +130,14 @@ void rewrite(const std::string& path, const std::vector<LevelEntry>& entries,
 
 }  // namespace
 
+std::string ladderSynopsis() {
+    Settings unused;
+    return "MANIFEST " + synopsisOf(rows(unused));
+}
+
 int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics) {
     const Settings settings = parse(arguments);
+    const int jobs = jobsFor(settings.shared.jobs, diagnostics);
     const LevelManifest manifest = LevelManifest::readFile(settings.manifest);
     const std::filesystem::path folder = std::filesystem::path(settings.manifest).parent_path();
     const std::vector<LevelEntry>& entries = manifest.entries();
@@ -146,7 +155,7 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
             problem(diagnostics, settings.manifest, entry, "a bundled level must check clean");
             return 1;
         }
-        measured.push_back(measure(*report.map, jobsFor(settings.jobs)));
+        measured.push_back(measure(*report.map, jobs));
         char line[128];
         std::snprintf(line, sizeof line, "%-10s  %10d  %5s  %s\n", entry.name.c_str(),
                       measured.back().rung.difficulty, measured.back().falls.c_str(),

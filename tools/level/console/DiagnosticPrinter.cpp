@@ -39,6 +39,10 @@ void DiagnosticPrinter::error(const std::string& message) {
     line(program + ": error: " + message);
 }
 
+void DiagnosticPrinter::note(const std::string& message) {
+    line(program + ": note: " + message);
+}
+
 void DiagnosticPrinter::verbatim(const std::string& text) {
     output.write(text);
 }

@@ -25,6 +25,8 @@ public:
     void about(const std::string& file, const std::string& text);
     // "PROGRAM: error: MESSAGE", about the program's work rather than a level.
     void error(const std::string& message);
+    // "PROGRAM: note: MESSAGE", about a choice made for the user that leaves the result as it is.
+    void note(const std::string& message);
     // Text shown as it is, such as the usage.
     void verbatim(const std::string& text);
     // One line rewritten in place, for a terminal; the last one is wiped.

@@ -65,8 +65,13 @@ std::set<std::uint32_t> walkedByZombies(const TileMap& level, int seeds) {
     return walked;
 }
 
+// A search only asks whether a game holds, so it stops a game as soon as that is known.
 SeedRun::Limits searchLimits(const OpeningSearch::Settings& settings) {
-    return {settings.timePoints, true, true};
+    SeedRun::Limits limits;
+    limits.timePoints = settings.timePoints;
+    limits.stopOnceSettled = true;
+    limits.stopOnceFallen = true;
+    return limits;
 }
 
 // Adds one game's outcome to the opening's.
@@ -85,11 +90,15 @@ std::vector<IdleTrace> traceIdleGames(const TileMap& level,
     for (int seed = 1; seed <= settings.seeds; ++seed) {
         seeds.push_back(static_cast<std::uint32_t>(seed));
     }
-    const auto work = [&](std::uint32_t seed, const SeedPool::Tick&) {
+    const auto work = [&](std::uint32_t seed, const GamePool::Tick&) {
         return IdleTrace::play(level, seed, searchLimits(settings)).serialize();
     };
+    const auto name = [](std::uint32_t seed) {
+        return "the game of seed " + std::to_string(seed) + " with nobody building";
+    };
     std::vector<IdleTrace> traces;
-    for (const std::string& text : SeedPool::run(seeds, settings.jobs, work, [](std::size_t) {})) {
+    for (const std::string& text :
+         GamePool::run(seeds, settings.jobs, work, name, [](std::size_t) {})) {
         traces.push_back(IdleTrace::parse(text));
     }
     return traces;
@@ -119,7 +128,7 @@ std::vector<Opening> OpeningSearch::nearTheOutbreak(const TileMap& level, int se
 std::vector<OpeningResult> OpeningSearch::tryAll(const TileMap& level,
                                                  const std::vector<Opening>& openings,
                                                  const Settings& settings,
-                                                 const SeedPool::Progress& progress) {
+                                                 const GamePool::Progress& progress) {
     const std::vector<IdleTrace> idle = traceIdleGames(level, settings);
     // Per opening, the seeds whose game it changes; the others are the idle games.
     std::vector<std::vector<std::uint32_t>> changed(openings.size());
@@ -134,7 +143,7 @@ std::vector<OpeningResult> OpeningSearch::tryAll(const TileMap& level,
             }
         }
     }
-    const auto work = [&](std::uint32_t item, const SeedPool::Tick& tick) {
+    const auto work = [&](std::uint32_t item, const GamePool::Tick& tick) {
         OpeningResult result{openings[item], 0, 0};
         for (const std::uint32_t seed : changed[item]) {
             OpeningPlayer player(openings[item], nullptr);
@@ -150,8 +159,12 @@ std::vector<OpeningResult> OpeningSearch::tryAll(const TileMap& level,
         }
     }
     const std::size_t alreadyDone = openings.size() - items.size();
-    const std::vector<std::string> texts = SeedPool::run(
-        items, settings.jobs, work, [&](std::size_t ticks) { progress(alreadyDone + ticks); });
+    const auto name = [&](std::uint32_t item) {
+        return "the games of the opening " + openings[item].describe();
+    };
+    const std::vector<std::string> texts =
+        GamePool::run(items, settings.jobs, work, name,
+                      [&](std::size_t ticks) { progress(alreadyDone + ticks); });
     for (std::size_t k = 0; k < items.size(); ++k) {
         OpeningResult played;
         std::istringstream(texts[k]) >> played.held >> played.stepsHeld;

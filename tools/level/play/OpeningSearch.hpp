@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "play/GameCounts.hpp"
+#include "play/GamePool.hpp"
 #include "play/OpeningPlayer.hpp"
-#include "play/SeedPool.hpp"
 
 class TileMap;
 
@@ -19,7 +20,7 @@ struct OpeningResult {
 class OpeningSearch {
 public:
     struct Settings {
-        int seeds = 8;
+        int seeds = GameCounts::kSeeds;
         int timePoints = 0;
         int jobs = 1;
         // Takes the game with nobody building for an opening that leaves it alone, instead
@@ -38,7 +39,7 @@ public:
     static std::vector<OpeningResult> tryAll(const TileMap& level,
                                              const std::vector<Opening>& openings,
                                              const Settings& settings,
-                                             const SeedPool::Progress& progress);
+                                             const GamePool::Progress& progress);
     // Most seeds held, then the longest held on, then the first in the list.
     static std::vector<OpeningResult> ranked(std::vector<OpeningResult> results);
 };
