@@ -1,7 +1,9 @@
 #include "console/SystemCalls.hpp"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -21,4 +23,28 @@ bool writeAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+int readAtMost(const std::string& path, std::size_t limit, std::string& text) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
+        return errno;
+    }
+    // An array of known size, so that a hardened build checks each read against it; a buffer
+    // on the heap would leave the read unchecked, and Debian's tools would say so.
+    char buffer[1 << 16];
+    int reason = 0;
+    while (text.size() < limit) {
+        const ssize_t got = ::read(file, buffer, std::min(sizeof buffer, limit - text.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            reason = got < 0 ? errno : 0;
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(file);
+    return reason;
 }

@@ -1,15 +1,12 @@
 #include "levelformat/LevelCheck.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <sstream>
 
 #include "app/SilentServices.hpp"
 #include "console/Printable.hpp"
+#include "console/SystemCalls.hpp"
 #include "entities/ObjectCode.hpp"
 #include "levelformat/TokenWalk.hpp"
 #include "world/World.hpp"
@@ -247,32 +244,6 @@ void checkPopulation(const LevelReport& report, std::size_t sideOffset, Findings
     if (report.zombies == 0) {
         findings.add(Severity::Warning, sideOffset, "no zombie on the map: nothing ever happens");
     }
-}
-
-// Reads the file, a device or a pipe alike, but never more than `limit` bytes of it: what the
-// file holds beyond is left unread, however much there is. Returns the reason of a failure.
-int readAtMost(const std::string& path, std::size_t limit, std::string& text) {
-    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) {
-        return errno;
-    }
-    // An array of known size, so that a hardened build checks each read against it; a buffer
-    // on the heap would leave the read unchecked, and Debian's tools would say so.
-    char buffer[1 << 16];
-    int reason = 0;
-    while (text.size() < limit) {
-        const ssize_t got = ::read(file, buffer, std::min(sizeof buffer, limit - text.size()));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            reason = got < 0 ? errno : 0;
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(file);
-    return reason;
 }
 
 LevelReport noLevel(const std::string& why) {
