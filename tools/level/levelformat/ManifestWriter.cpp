@@ -13,6 +13,8 @@
 
 namespace {
 
+const char* const kChanged = "changed while it was measured; run again";
+
 ManifestError failure(const std::string& path, const std::string& message) {
     return ManifestError(path, {Diagnostic::Severity::Error, 0, 0, message});
 }
@@ -135,10 +137,11 @@ std::string ManifestWriter::withFigures(const LevelManifest& manifest,
 void ManifestWriter::replace(const LevelManifest& manifest, const std::string& text) const {
     // What is written must read back as a ladder: no program is ever left a line it refuses.
     LevelManifest::read(text, path);
-    const std::string file = target();
+    std::error_code gone;
+    const std::string file = std::filesystem::canonical(path, gone).string();
     struct stat status {};
-    if (::stat(file.c_str(), &status) != 0) {
-        throw failure(path, "cannot be replaced: " + reason());
+    if (gone || ::stat(file.c_str(), &status) != 0) {
+        throw failure(path, kChanged);
     }
     TemporaryFile replacement(file);
     if (!replacement.opened()) {
@@ -151,7 +154,7 @@ void ManifestWriter::replace(const LevelManifest& manifest, const std::string& t
     }
     // As late as can be, so that an edit made while the figures were measured is never lost.
     if (!holds(file, manifest.text())) {
-        throw failure(path, "changed while it was measured; run again");
+        throw failure(path, kChanged);
     }
     if (!replacement.renameTo(file)) {
         throw failure(path, "cannot be replaced: " + reason() + "; it is left as it was");
