@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 
 #include "assets/TempFolder.hpp"
@@ -12,78 +11,79 @@
 
 namespace {
 
+using Path = std::filesystem::path;
+
 const std::string kLadder =
     "# the ladder\n"
     "town\tTileMap.txt\tThe Town\tthree zombies\t13\t1:43\t2 of 837\n"
     "\n"
     "docks\tdocks.txt\tThe Docks\ta crowd on the quay\t41\t1:31\t0 of 720\n";
+const std::string kMeasuredLadder =
+    "# the ladder\n"
+    "town\tTileMap.txt\tThe Town\tthree zombies\t14\t1:40\t3 of 837\n"
+    "\n"
+    "docks\tdocks.txt\tThe Docks\ta crowd on the quay\t40\theld\t1 of 9\n";
 const std::vector<LevelFigures> kMeasured = {{14, "1:40", "3 of 837"}, {40, "held", "1 of 9"}};
 
-std::string bytesOf(const std::filesystem::path& path) {
+std::string bytesOf(const Path& path) {
     std::ostringstream bytes;
     bytes << std::ifstream(path, std::ios::binary).rdbuf();
     return bytes.str();
 }
 
-void put(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::set<std::string> namesIn(const std::filesystem::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
-std::string crlf(const std::string& text) {
-    std::string converted;
-    for (const char c : text) {
+// The text with DOS line ends from the line starting at `from` on.
+std::string dos(const std::string& text, std::size_t from = 0) {
+    std::string converted = text.substr(0, from);
+    for (const char c : text.substr(from)) {
         converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
     return converted;
 }
 
-// The text with the town's line alone ended as DOS ends lines.
-std::string dosTown(const std::string& text) {
-    const std::size_t end = text.find('\n', text.find('\n') + 1);
-    return text.substr(0, end) + "\r" + text.substr(end);
-}
+// A manifest written into a fresh folder, and what replacing it by its measured text says.
+struct Replacement {
+    TempFolder folder{"manifest-writer"};
+    std::filesystem::path path = folder.path / "levels.tsv";
+    std::string said;
 
-// The message of the ManifestError that replacing the manifest at path throws, if any.
-std::string replaceRefusal(const ManifestWriter& writer, const LevelManifest& read,
-                           const std::string& text) {
-    try {
-        writer.replace(read, text);
-    } catch (const ManifestError& error) {
-        return error.what();
+    Replacement(const std::string& before, ManifestWriter::WriteAll write,
+                void (*meanwhile)(const Path&)) {
+        std::ofstream(path, std::ios::binary) << before;
+        ::chmod(path.c_str(), 0640);
+        const LevelManifest read = LevelManifest::readFile(path.string());
+        const ManifestWriter writer(path.string(), write);
+        writer.requireWritable();
+        meanwhile(path);
+        try {
+            writer.replace(read, ManifestWriter::withFigures(read, kMeasured));
+        } catch (const ManifestError& error) {
+            said = error.what();
+        }
     }
-    return "(replaced)";
-}
+};
+
+void untouched(const Path&) {}
 
 TEST(ManifestWriterTest, FiguresTakeTheLastThreeColumnsAndEveryOtherByteIsKept) {
-    const std::string lf =
-        "# the ladder\n"
-        "town\tTileMap.txt\tThe Town\tthree zombies\t14\t1:40\t3 of 837\n"
-        "\n"
-        "docks\tdocks.txt\tThe Docks\ta crowd on the quay\t40\theld\t1 of 9\n";
+    const std::size_t town = kLadder.find('\n') + 1;
     const struct {
-        const char* what;
         std::string before;
         std::string after;
     } rows[] = {
-        {"plain line ends", kLadder, lf},
-        {"DOS line ends", crlf(kLadder), crlf(lf)},
-        {"no line end at the end", kLadder.substr(0, kLadder.size() - 1),
-         lf.substr(0, lf.size() - 1)},
-        {"one line of each", dosTown(kLadder), dosTown(lf)},
-        {"comments between, blanks and tabs", "#\t\n" + crlf(kLadder) + " \t\r\n# end",
-         "#\t\n" + crlf(lf) + " \t\r\n# end"},
+        {kLadder, kMeasuredLadder},
+        {dos(kLadder), dos(kMeasuredLadder)},
+        {dos(kLadder, town), dos(kMeasuredLadder, town)},
+        {"#\t\n" + kLadder + " \t\n# end", "#\t\n" + kMeasuredLadder + " \t\n# end"},
+        {kLadder.substr(0, kLadder.size() - 1),
+         kMeasuredLadder.substr(0, kMeasuredLadder.size() - 1)},
     };
     for (const auto& row : rows) {
-        const LevelManifest manifest = LevelManifest::read(row.before, "levels.tsv");
-        EXPECT_EQ(ManifestWriter::withFigures(manifest, kMeasured), row.after) << row.what;
+        const Replacement replaced(row.before, writeAll, untouched);
+        EXPECT_EQ(replaced.said, "");
+        EXPECT_EQ(bytesOf(replaced.path), row.after);
+        struct stat status {};
+        ASSERT_EQ(::stat(replaced.path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, 0640u) << "the permissions are not kept";
     }
 }
 
@@ -98,103 +98,44 @@ bool halfThenNoSpace(int fd, std::string_view bytes) {
     return false;
 }
 
-TEST(ManifestWriterTest, AFullDiskLeavesTheManifestByteForByteAndNoOtherFile) {
-    for (const ManifestWriter::WriteAll write : {noSpace, halfThenNoSpace}) {
-        const TempFolder folder("manifest-full");
-        const std::filesystem::path path = folder.path / "levels.tsv";
-        put(path, crlf(kLadder));
-        const LevelManifest read = LevelManifest::readFile(path.string());
-        const ManifestWriter writer(path.string(), write);
-        writer.requireWritable();
-        EXPECT_EQ(replaceRefusal(writer, read, ManifestWriter::withFigures(read, kMeasured)),
-                  path.string() +
-                      ": error: cannot be written: No space left on device; it is left as it was");
-        EXPECT_EQ(bytesOf(path), crlf(kLadder));
-        EXPECT_EQ(namesIn(folder.path), std::set<std::string>{"levels.tsv"});
-    }
-}
-
-TEST(ManifestWriterTest, AManifestChangedSinceItWasReadIsLeftAsTheUserMadeIt) {
+TEST(ManifestWriterTest, AFullDiskOrAChangedManifestIsLeftByteForByteWithNoOtherFile) {
     const struct {
-        const char* what;
-        bool removed;
-        std::string edited;
+        ManifestWriter::WriteAll write;
+        void (*meanwhile)(const Path&);
+        std::string edited;  // what the user left in the file
+        std::string said;
     } rows[] = {
-        {"emptied", false, ""},
-        {"a comment put first", false, "# moved down a line\n" + kLadder},
-        {"a figure edited", false, kLadder.substr(0, kLadder.size() - 2) + "1\n"},
-        {"its lines turned to DOS", false, crlf(kLadder)},
-        {"removed", true, ""},
+        {noSpace, untouched, kLadder, "cannot be written: No space left on device; it is left"},
+        {halfThenNoSpace, untouched, kLadder, "cannot be written: No space left on device"},
+        {writeAll, [](const Path& path) { std::ofstream{path}; }, "",
+         "changed while it was measured; run again"},
+        {writeAll, [](const Path& path) { std::ofstream(path) << "# moved down\n"
+                                                              << kLadder; },
+         "# moved down\n" + kLadder, "changed while it was measured; run again"},
+        {writeAll, [](const Path& path) { std::filesystem::remove(path); }, "(gone)",
+         "changed while it was measured; run again"},
     };
     for (const auto& row : rows) {
-        const TempFolder folder("manifest-changed");
-        const std::filesystem::path path = folder.path / "levels.tsv";
-        put(path, kLadder);
-        const LevelManifest read = LevelManifest::readFile(path.string());
-        const ManifestWriter writer(path.string());
-        writer.requireWritable();
-        if (row.removed) {
-            std::filesystem::remove(path);
-        } else {
-            put(path, row.edited);
-        }
-        EXPECT_EQ(replaceRefusal(writer, read, ManifestWriter::withFigures(read, kMeasured)),
-                  path.string() + ": error: changed while it was measured; run again")
-            << row.what;
-        if (!row.removed) {
-            EXPECT_EQ(bytesOf(path), row.edited) << row.what;
-        }
-        EXPECT_EQ(namesIn(folder.path).size(), row.removed ? 0u : 1u) << row.what;
+        const Replacement replaced(kLadder, row.write, row.meanwhile);
+        EXPECT_EQ(replaced.said.rfind(replaced.path.string() + ": error: " + row.said, 0), 0u)
+            << replaced.said;
+        const bool gone = !std::filesystem::exists(replaced.path);
+        EXPECT_EQ(gone ? "(gone)" : bytesOf(replaced.path), row.edited);
+        const auto files = std::distance(std::filesystem::directory_iterator(replaced.folder.path),
+                                         std::filesystem::directory_iterator());
+        EXPECT_EQ(files, gone ? 0 : 1) << "a temporary file was left";
     }
 }
 
-TEST(ManifestWriterTest, TheFileALinkNamesIsReplacedWithItsPermissions) {
-    const TempFolder folder("manifest-link");
-    std::filesystem::create_directory(folder.path / "real");
-    const std::filesystem::path real = folder.path / "real" / "levels.tsv";
-    const std::filesystem::path link = folder.path / "levels.tsv";
-    put(real, kLadder);
-    ::chmod(real.c_str(), 0640);
-    std::filesystem::create_symlink("real/levels.tsv", link);
-    const LevelManifest read = LevelManifest::readFile(link.string());
-    const std::string text = ManifestWriter::withFigures(read, kMeasured);
-    ManifestWriter(link.string()).replace(read, text);
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(bytesOf(real), text);
-    struct stat status {};
-    ASSERT_EQ(::stat(real.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, 0640u);
-    EXPECT_EQ(namesIn(folder.path / "real"), std::set<std::string>{"levels.tsv"});
-}
-
-TEST(ManifestWriterTest, WhatCannotBeReplacedOrReadBackIsRefusedAndNothingWritten) {
+TEST(ManifestWriterTest, TextTheReaderWouldRefuseIsNeverWritten) {
     const TempFolder folder("manifest-refused");
     const std::filesystem::path path = folder.path / "levels.tsv";
-    put(path, kLadder);
+    std::ofstream(path) << kLadder;
     const LevelManifest read = LevelManifest::readFile(path.string());
-    // A writer that went wrong must not leave a row that breaks every reader.
-    const std::string broken = "town\tTileMap.txt\t13\n";
-    EXPECT_EQ(replaceRefusal(ManifestWriter(path.string()), read, broken),
-              path.string() +
-                  ":1: error: 3 tab-separated columns, expected 7: name, file, "
-                  "title, idea, difficulty, falls, openings");
+    EXPECT_THROW(ManifestWriter(path.string()).replace(read, "town\tTileMap.txt\t13\n"),
+                 ManifestError);
     EXPECT_EQ(bytesOf(path), kLadder);
-    const struct {
-        std::string path;
-        std::string message;
-    } rows[] = {
-        {folder.path.string(), "is not a plain file, so it cannot be replaced"},
-        {"/dev/null", "is not a plain file, so it cannot be replaced"},
-        {(folder.path / "none.tsv").string(), "cannot be replaced: No such file or directory"},
-    };
-    for (const auto& row : rows) {
-        try {
-            ManifestWriter(row.path).requireWritable();
-            ADD_FAILURE() << row.path << " taken as writable";
-        } catch (const ManifestError& error) {
-            EXPECT_EQ(std::string(error.what()), row.path + ": error: " + row.message);
-        }
-    }
+    EXPECT_THROW(ManifestWriter("/dev/null").requireWritable(), ManifestError);
 }
 
 }  // namespace

@@ -154,6 +154,8 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
         problem(diagnostics, settings.manifest, entries[rule.rung], rule.message);
         broken = true;
     }
+    // The figures are shown even when the manifest cannot take them.
+    writeStandardOutput(table.str());
     if (settings.write) {
         std::vector<LevelFigures> figures;
         for (const Measured& level : measured) {
@@ -161,6 +163,5 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
         }
         writer.replace(manifest, ManifestWriter::withFigures(manifest, figures));
     }
-    writeStandardOutput(table.str());
     return broken ? 1 : 0;
 }

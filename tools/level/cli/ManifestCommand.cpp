@@ -19,6 +19,7 @@ struct Settings {
     std::vector<std::string> fileOf;  // the level named by --file, when it is given
     bool list = false;
     bool roff = false;
+    bool rows = false;
 };
 
 Settings parse(const std::vector<std::string>& arguments) {
@@ -30,15 +31,17 @@ Settings parse(const std::vector<std::string>& arguments) {
                                                             {"--file", &settings.fileOf},
                                                             {"--list", &settings.list},
                                                             {"--roff", &settings.roff},
+                                                            {"--rows", &settings.rows},
                                                         })
                                                .parse(arguments);
     if (words.size() != 1) {
         throw UsageError("manifest needs one manifest, such as levels/levels.tsv");
     }
-    const std::size_t asked =
-        settings.names + settings.files + settings.fileOf.size() + settings.list + settings.roff;
+    const std::size_t asked = settings.names + settings.files + settings.fileOf.size() +
+                              settings.list + settings.roff + settings.rows;
     if (asked > 1) {
-        throw UsageError("manifest answers one of --names, --files, --file, --list and --roff");
+        throw UsageError(
+            "manifest answers one of --names, --files, --file, --list, --roff and --rows");
     }
     settings.manifest = words[0];
     return settings;
@@ -110,6 +113,20 @@ std::string manual(const std::vector<LevelEntry>& entries) {
     return text;
 }
 
+// Each level's seven columns as the reader took them, for a script: no comments, blank lines or
+// DOS line ends, and nothing in a column that is not printable.
+std::string rows(const std::vector<LevelEntry>& entries) {
+    std::string text;
+    for (const LevelEntry& entry : entries) {
+        for (const std::string& column : {entry.name, entry.file, entry.title, entry.idea,
+                                          std::to_string(entry.difficulty), entry.falls}) {
+            text += printable(column) + "\t";
+        }
+        text += printable(entry.openings) + "\n";
+    }
+    return text;
+}
+
 std::string fileOf(const LevelManifest& manifest, const Settings& settings,
                    const std::string& name) {
     const LevelEntry* entry = manifest.find(name);
@@ -134,6 +151,8 @@ int manifestCommand(const std::vector<std::string>& arguments, DiagnosticPrinter
         writeStandardOutput(fileOf(manifest, settings, settings.fileOf.front()));
     } else if (settings.roff) {
         writeStandardOutput(manual(entries));
+    } else if (settings.rows) {
+        writeStandardOutput(rows(entries));
     } else {
         writeStandardOutput(table(entries));
     }
