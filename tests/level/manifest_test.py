@@ -77,7 +77,8 @@ def rows_are_taken_alike(args):
 
 
 def as_ordinary_user(command):
-    """Root is bound by permissions only in a user namespace, where the files are another's."""
+    """Root is bound by the files' permission bits only in a user namespace of its own, where it
+    holds no capability over them and is their owner alone."""
     if os.geteuid() != 0:
         return command
     if run(["unshare", "--user", "true"]).returncode != 0:
