@@ -341,7 +341,7 @@ def chooser_is_given_the_level(context):
         os.mkdir(bin_dir)
         os.mkdir(stage)
         launcher = shutil.copy(build_launcher(context), bin_dir)
-        for name in ("zembrook", "assets", "levels"):
+        for name in ("zembrook", "zembrook-level", "assets", "levels"):
             os.symlink(os.path.join(context.stage, name), os.path.join(stage, name))
         asked = os.path.join(root, "asked")
         chooser = write(stage, "zembrook-chooser", f"#!/bin/sh\nprintf '%s\\n' \"$@\" >{asked}\n"

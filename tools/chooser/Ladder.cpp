@@ -1,7 +1,5 @@
 #include "Ladder.hpp"
 
-#include <sstream>
-
 #include "PlainFile.hpp"
 #include "Thumbnail.hpp"
 #include "console/DiagnosticPrinter.hpp"
@@ -20,8 +18,7 @@ LevelManifest readManifest(const std::string& path) {
     if (!read.problem.empty()) {
         refuse(path, read.problem);
     }
-    std::istringstream text(read.text);
-    return LevelManifest::read(text, path);
+    return LevelManifest::read(read.text, path);
 }
 
 // The launcher refuses a level with errors, so a rung that could never be played is refused

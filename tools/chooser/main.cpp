@@ -201,8 +201,7 @@ int main(int argc, char** argv) {
     } catch (const LadderError& error) {
         printer.finding(error.finding().file, error.finding().diagnostic);
     } catch (const ManifestError& error) {
-        // The manifest's reader says where in the file, in a line of its own.
-        passOn(printer, error.what());
+        printer.finding(error.file(), error.diagnostic());
     } catch (const std::bad_alloc&) {
         printer.error("out of memory");
     } catch (const std::exception& error) {

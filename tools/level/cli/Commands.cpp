@@ -9,6 +9,7 @@ const std::vector<NamedCommand>& commands() {
         {"openings", openingsCommand, openingsSynopsis},
         {"render", renderCommand, renderSynopsis},
         {"ladder", ladderCommand, ladderSynopsis},
+        {"manifest", manifestCommand, manifestSynopsis},
     };
     return kCommands;
 }

@@ -14,6 +14,7 @@ int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter
 int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int manifestCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 
 // What each takes after its name, "FILE [--csv] [--seeds N]...", from the table of options it
 // parses with.
@@ -22,6 +23,7 @@ std::string simulateSynopsis();
 std::string renderSynopsis();
 std::string openingsSynopsis();
 std::string ladderSynopsis();
+std::string manifestSynopsis();
 
 // A command as main runs it and the usage shows it.
 struct NamedCommand {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "cli/CommandSupport.hpp"
@@ -12,6 +12,7 @@
 #include "console/UsageError.hpp"
 #include "levelformat/LevelCheck.hpp"
 #include "levelformat/LevelManifest.hpp"
+#include "levelformat/ManifestWriter.hpp"
 #include "play/GameCounts.hpp"
 #include "play/OpeningSearch.hpp"
 #include "play/ReferencePlayers.hpp"
@@ -60,12 +61,18 @@ Measured measure(const TileMap& level, int jobs) {
     const PlayerReport report(
         "", kMinutes,
         PlayerGames::play(level, ReferencePlayers::names(), settings, {quiet, quiet}));
-    Measured measured;
-    measured.rung.difficulty = *report.difficulty();
     std::vector<double> fallen;
     for (const SeedRun& run : report.runsOf("idle")) {
         fallen.push_back(figures::secondsAt(run.lastHumanStep));
     }
+    const std::optional<int> difficulty = report.difficulty();
+    if (!difficulty || fallen.empty()) {
+        throw std::runtime_error(
+            "the difficulty takes the games of the idle, hasty, steady and search players, "
+            "and some were not played");
+    }
+    Measured measured;
+    measured.rung.difficulty = *difficulty;
     measured.rung.shortestIdleSeconds = *std::min_element(fallen.begin(), fallen.end());
     measured.falls = figures::moment(figures::median(fallen), "held");
     const std::vector<OpeningResult> openings = OpeningSearch::tryAll(
@@ -82,7 +89,7 @@ Measured measure(const TileMap& level, int jobs) {
 void problem(DiagnosticPrinter& diagnostics, const std::string& manifest, const LevelEntry& entry,
              const std::string& message) {
     diagnostics.finding(manifest,
-                        {Diagnostic::Severity::Error, entry.line, 1, entry.name + ": " + message});
+                        {Diagnostic::Severity::Error, entry.line, 0, entry.name + ": " + message});
 }
 
 // The figures written for a level that the simulator does not find; none when it agrees.
@@ -102,32 +109,6 @@ std::vector<std::string> disagreements(const LevelEntry& entry, const Measured& 
     return found;
 }
 
-// Puts the measured figures in place of the written ones, every other byte kept.
-void rewrite(const std::string& path, const std::vector<LevelEntry>& entries,
-             const std::vector<Measured>& measured) {
-    std::ifstream input(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(input, line);) {
-        lines.push_back(line);
-    }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::string& line = lines[static_cast<std::size_t>(entries[i].line - 1)];
-        std::size_t cut = 0;
-        for (int tab = 0; tab < 4; ++tab) {
-            cut = line.find('\t', cut) + 1;
-        }
-        line = line.substr(0, cut) + std::to_string(measured[i].rung.difficulty) + '\t' +
-               measured[i].falls + '\t' + measured[i].openings;
-    }
-    std::ofstream output(path, std::ios::trunc);
-    for (const std::string& line : lines) {
-        output << line << '\n';
-    }
-    if (!output.flush()) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
 }  // namespace
 
 std::string ladderSynopsis() {
@@ -139,6 +120,11 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
     const Settings settings = parse(arguments);
     const int jobs = jobsFor(settings.shared.jobs, diagnostics);
     const LevelManifest manifest = LevelManifest::readFile(settings.manifest);
+    const ManifestWriter writer(settings.manifest);
+    // Minutes of measuring must not end in finding that the result cannot be kept.
+    if (settings.write) {
+        writer.requireWritable();
+    }
     const std::filesystem::path folder = std::filesystem::path(settings.manifest).parent_path();
     const std::vector<LevelEntry>& entries = manifest.entries();
     bool broken = false;
@@ -177,9 +163,14 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
         problem(diagnostics, settings.manifest, entries[rule.rung], rule.message);
         broken = true;
     }
-    if (settings.write) {
-        rewrite(settings.manifest, entries, measured);
-    }
+    // The figures are shown even when the manifest cannot take them.
     writeStandardOutput(table.str());
+    if (settings.write) {
+        std::vector<LevelFigures> figures;
+        for (const Measured& level : measured) {
+            figures.push_back({level.rung.difficulty, level.falls, level.openings});
+        }
+        writer.replace(manifest, ManifestWriter::withFigures(manifest, figures));
+    }
     return broken ? 1 : 0;
 }

@@ -24,7 +24,12 @@ const char* const kCommandsText =
     "render    paints the level with the game's pictures\n"
     "ladder    measures every level of a manifest (levels/levels.tsv) as simulate\n"
     "          --player all and openings do, and fails when its figures differ\n"
-    "          from the manifest's (--write puts them in) or the ladder's rules break\n";
+    "          from the manifest's or the ladder's rules break; --write puts them\n"
+    "          in, after making sure the manifest can be replaced, and only if it\n"
+    "          did not change meanwhile\n"
+    "manifest  reads a manifest as every program does and gives its levels' names,\n"
+    "          their files, the file of level NAME, the table of zembrook --list\n"
+    "          (the default), the manual page's list, or each level's columns\n";
 
 const char* const kClosing =
     "OUT.png may be -, standard output, unless that is a terminal; openings then\n"

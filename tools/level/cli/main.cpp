@@ -11,6 +11,7 @@
 #include "cli/Commands.hpp"
 #include "console/DiagnosticPrinter.hpp"
 #include "console/UsageError.hpp"
+#include "levelformat/LevelManifest.hpp"
 
 namespace {
 
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
     // tell apart: never an abort, which a launcher could only report as a crash.
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc), diagnostics);
+    } catch (const ManifestError& mistake) {
+        // About a line of the manifest, placed there as a finding rather than after our name.
+        diagnostics.finding(mistake.file(), mistake.diagnostic());
+        return 1;
     } catch (const UsageError& mistake) {
         diagnostics.error(mistake.what());
         diagnostics.verbatim(usage());

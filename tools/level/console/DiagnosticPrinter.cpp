@@ -13,7 +13,10 @@ const char* name(Diagnostic::Severity severity) {
 std::string DiagnosticPrinter::format(const std::string& file, const Diagnostic& diagnostic) {
     std::string place = file + ":";
     if (diagnostic.line > 0) {
-        place += std::to_string(diagnostic.line) + ":" + std::to_string(diagnostic.column) + ":";
+        place += std::to_string(diagnostic.line) + ":";
+    }
+    if (diagnostic.line > 0 && diagnostic.column > 0) {
+        place += std::to_string(diagnostic.column) + ":";
     }
     return place + " " + name(diagnostic.severity) + ": " + diagnostic.message;
 }

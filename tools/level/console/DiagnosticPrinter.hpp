@@ -15,8 +15,9 @@ public:
     DiagnosticPrinter(std::string program, Output output, Diagnostic::Severity least)
         : program(std::move(program)), output(std::move(output)), least(least) {}
 
-    // "FILE:LINE:COLUMN: error: MESSAGE", or "FILE: error: MESSAGE" about a whole file, as it
-    // stands, for a program that shows findings elsewhere than on a terminal.
+    // "FILE:LINE:COLUMN: error: MESSAGE", "FILE:LINE: error: MESSAGE" about a whole line, or
+    // "FILE: error: MESSAGE" about a whole file, as it stands, for a program that shows findings
+    // elsewhere than on a terminal.
     static std::string format(const std::string& file, const Diagnostic& diagnostic);
     // The same, made printable, when its severity is shown.
     void finding(const std::string& file, const Diagnostic& diagnostic);
