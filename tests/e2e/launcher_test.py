@@ -243,10 +243,11 @@ def outside_input_is_named_in_one_line(context):
     with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
         os.mkdir(os.path.join(root, "tmp"))
         launcher = build_launcher(context)
-        # Its checker finds a NUL and an escape sequence in every level; its first two levels
-        # are a FIFO and a device.
+        # Its checker finds a NUL and an escape sequence in every level, and answers questions
+        # about the ladder as the real one does; its first two levels are a FIFO and a device.
         relaying, stage = stand_in_stage(
-            context, root, r"printf 'TileMap.txt:1:1: error: a\000b\033[2J\n'; exit 1" "\n")
+            context, root, f"[ \"$1\" != manifest ] || exec '{context.stage}/zembrook-level' \"$@\"\n"
+            r"printf 'TileMap.txt:1:1: error: a\000b\033[2J\n'; exit 1" "\n")
         os.mkdir(os.path.join(stage, "levels"))
         shutil.copy(os.path.join(context.stage, "levels", "levels.tsv"), stage + "/levels")
         (fifo_name, fifo), (device_name, device) = ((name, os.path.join(stage, "levels", file))
