@@ -246,7 +246,8 @@ def outside_input_is_named_in_one_line(context):
         # Its checker finds a NUL and an escape sequence in every level, and answers questions
         # about the ladder as the real one does; its first two levels are a FIFO and a device.
         relaying, stage = stand_in_stage(
-            context, root, f"[ \"$1\" != manifest ] || exec '{context.stage}/zembrook-level' \"$@\"\n"
+            context, root,
+            f"[ \"$1\" != manifest ] || exec '{context.stage}/zembrook-level' \"$@\"\n"
             r"printf 'TileMap.txt:1:1: error: a\000b\033[2J\n'; exit 1" "\n")
         os.mkdir(os.path.join(stage, "levels"))
         shutil.copy(os.path.join(context.stage, "levels", "levels.tsv"), stage + "/levels")
