@@ -32,6 +32,10 @@ public:
 
     // Builds the World from the level, drawing every starting heading from the random engine.
     Game(Services services, const TileMap& level);
+    // The same game as another at this moment, window and all, lent other services: the
+    // level is not read again and what depends on the grid alone is taken over. Nothing is
+    // drawn from the random engine, so making one leaves the original's future as it was.
+    Game(Services services, const Game& original);
     // The History and the Session point at the members beside them.
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;

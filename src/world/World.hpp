@@ -20,6 +20,9 @@ public:
     World(WorldRenderer& renderer, SoundCues& soundPlayer);
     // Starts from a level already read, for tests and tools.
     World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level);
+    // The same world as another, state, gold and all, lent other services; what only depends
+    // on the grid is taken over instead of worked out again.
+    World(WorldRenderer& renderer, SoundCues& soundPlayer, const World& original);
     // A copy's views would still look into the original's state.
     World(const World&) = delete;
     World& operator=(const World&) = delete;

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "play/PlanPlayer.hpp"
 #include "play/RulePlayer.hpp"
 
 const std::vector<std::string>& ReferencePlayers::names() {
-    static const std::vector<std::string> kNames = {"idle", "hasty", "steady", "search"};
+    static const std::vector<std::string> kNames = {"idle", "hasty", "steady", "search", "plan"};
     return kNames;
 }
 
@@ -19,6 +20,9 @@ ReferencePlayers::Maker ReferencePlayers::maker(const std::string& name, const T
     if (name == "hasty" || name == "steady") {
         const auto style = name == "hasty" ? RulePlayer::Style::Hasty : RulePlayer::Style::Steady;
         return [style] { return std::make_unique<RulePlayer>(style); };
+    }
+    if (name == "plan") {
+        return [] { return std::make_unique<PlanPlayer>(); };
     }
     if (name == "search") {
         const std::vector<Opening> openings = OpeningSearch::nearTheOutbreak(level, settings.seeds);

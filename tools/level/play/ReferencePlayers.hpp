@@ -11,9 +11,9 @@
 class TileMap;
 
 // The players the simulator plays a level with, from the least to the most skilled: idle never
-// builds, hasty and steady follow their rules (RulePlayer), and search makes the first move
+// builds, hasty and steady follow their rules (RulePlayer), search makes the first move
 // that held best over all seeds among those near the outbreak (OpeningSearch), then plays
-// as the steady one.
+// as the steady one, and plan thinks ahead in imagined games and travels in time (PlanPlayer).
 class ReferencePlayers {
 public:
     // A fresh player for each game, all of one kind.
