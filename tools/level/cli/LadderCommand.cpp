@@ -54,9 +54,11 @@ struct Measured {
 Measured measure(const TileMap& level, int jobs) {
     const OpeningSearch::Settings settings{kSeeds, timePointsIn(kMinutes), jobs};
     const auto quiet = [](std::size_t, std::size_t) {};
-    const PlayerReport report(
-        "", kMinutes,
-        PlayerGames::play(level, ReferencePlayers::names(), settings, {quiet, quiet}));
+    // The openings are tried once, for their count and for the searching player.
+    const OpeningSearch::Survey openings = OpeningSearch::survey(level, settings);
+    const PlayerReport report("", kMinutes,
+                              PlayerGames::play(level, ReferencePlayers::names(), settings,
+                                                {quiet, quiet}, &openings.nearTheOutbreak));
     Measured measured;
     measured.rung.difficulty = *report.difficulty();
     std::vector<double> fallen;
@@ -65,11 +67,8 @@ Measured measure(const TileMap& level, int jobs) {
     }
     measured.rung.shortestIdleSeconds = *std::min_element(fallen.begin(), fallen.end());
     measured.falls = figures::moment(figures::median(fallen), "held");
-    const std::vector<OpeningResult> openings = OpeningSearch::tryAll(
-        level, OpeningSearch::everyOpening(level), settings, [](std::size_t) {});
-    measured.rung.openingsTried = static_cast<int>(openings.size());
-    measured.rung.openingsHeld = static_cast<int>(std::count_if(
-        openings.begin(), openings.end(), [](const OpeningResult& r) { return r.held == kSeeds; }));
+    measured.rung.openingsTried = openings.tried;
+    measured.rung.openingsHeld = openings.heldEverySeed;
     measured.openings = std::to_string(measured.rung.openingsHeld) + " of " +
                         std::to_string(measured.rung.openingsTried);
     return measured;

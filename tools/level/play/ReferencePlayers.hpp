@@ -24,8 +24,10 @@ public:
     // Counts first moves tried out of all there are to try.
     using SearchProgress = std::function<void(std::size_t done, std::size_t total)>;
 
-    // The searching player searches here, once for all its games, on the seeds of the settings.
+    // The searching player searches here, once for all its games, on the seeds of the settings,
+    // unless it is given the openings near the outbreak already tried on them to rank.
     static Maker maker(const std::string& name, const TileMap& level,
                        const OpeningSearch::Settings& settings,
-                       const SearchProgress& searchProgress);
+                       const SearchProgress& searchProgress,
+                       const std::vector<OpeningResult>* searched = nullptr);
 };
