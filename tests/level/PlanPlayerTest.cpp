@@ -34,19 +34,14 @@ private:
     Player& hands;
 };
 
-// Builds nothing until that many humans have turned, then hands the game to the planner.
+// Builds nothing until two of the yard's twelve humans have turned, then lets the planner play.
 class LateTakeover final : public Player {
 public:
-    explicit LateTakeover(std::size_t turned) : turned(turned) {}
-
     void act(HeadlessGame& game) override {
-        const std::size_t humans = game.worldState().humans.size();
-        start = start == 0 ? humans : start;
-        if (!awake && humans + turned <= start) {
-            awake = true;
-            humansWhenAwoken = humans;
+        if (humansWhenAwoken == 0 && game.worldState().humans.size() <= 10) {
+            humansWhenAwoken = game.worldState().humans.size();
         }
-        if (awake) {
+        if (humansWhenAwoken > 0) {
             plan.act(game);
         }
     }
@@ -54,9 +49,6 @@ public:
     std::size_t humansWhenAwoken = 0;
 
 private:
-    std::size_t turned;
-    std::size_t start = 0;
-    bool awake = false;
     PlanPlayer plan;
 };
 
@@ -113,7 +105,7 @@ TEST(PlanPlayerTest, JumpsBackWhenOnlyGoingBackSavesTheTownAndOtherwiseNot) {
     const TileMap yard = playtest::levelOf(playtest::kYard);
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE("yard seed " + std::to_string(seed));
-        LateTakeover late(2);
+        LateTakeover late;
         const SeedRun run = SeedRun::play(yard, seed, {kFiveMinutes}, late);
         ASSERT_EQ(late.humansWhenAwoken, 10u);
         EXPECT_TRUE(run.held());

@@ -16,6 +16,8 @@ namespace {
 constexpr std::int32_t kBuildings[] = {BuildMine, BuildBarricade, BuildTurret};
 // The first minute, in which a good first move has to have been made.
 constexpr std::uint32_t kFirstMinute = 60 * kStepsPerSecond;
+// How many pieces of work each job gets in a search, at the least.
+constexpr std::size_t kPiecesPerJob = 16;
 
 std::vector<sf::Vector2u> freeStreet(const TileMap& level) {
     tk::setRandomSeed(1);
@@ -169,33 +171,51 @@ std::vector<OpeningResult> OpeningSearch::tryEach(const TileMap& level,
             changed[i].clear();
         }
     }
-    const auto work = [&](std::uint32_t item, const SeedPool::Tick& tick) {
-        OpeningResult result{openings[item], 0, 0};
-        for (std::size_t k = 0; k < changed[item].size(); ++k) {
-            OpeningPlayer player(openings[item], nullptr);
-            count(result, SeedRun::play(level, changed[item][k], searchLimits(settings), player),
-                  settings);
-            if (onlyWhetherHeld[item] && result.held <= static_cast<int>(k)) {
-                break;
-            }
-        }
-        tick();
-        return std::to_string(result.held) + ' ' + std::to_string(result.stepsHeld);
-    };
-    std::vector<std::uint32_t> items;
+    std::vector<std::uint32_t> toPlay;
     for (std::uint32_t i = 0; i < openings.size(); ++i) {
         if (!changed[i].empty()) {
-            items.push_back(i);
+            toPlay.push_back(i);
         }
     }
-    const std::size_t alreadyDone = openings.size() - items.size();
+    // Several openings to a process, as starting one costs about as much as a short game, yet
+    // enough pieces of work for every job to have its share until the end.
+    const std::size_t jobs = static_cast<std::size_t>(std::max(settings.jobs, 1));
+    const std::size_t perProcess = std::max<std::size_t>(1, toPlay.size() / (jobs * kPiecesPerJob));
+    const auto work = [&](std::uint32_t item, const SeedPool::Tick& tick) {
+        std::string text;
+        const std::size_t last = std::min(toPlay.size(), (item + 1) * perProcess);
+        for (std::size_t piece = item * perProcess; piece < last; ++piece) {
+            const std::uint32_t i = toPlay[piece];
+            OpeningResult result{openings[i], 0, 0};
+            for (std::size_t k = 0; k < changed[i].size(); ++k) {
+                OpeningPlayer player(openings[i], nullptr);
+                count(result, SeedRun::play(level, changed[i][k], searchLimits(settings), player),
+                      settings);
+                if (onlyWhetherHeld[i] && result.held <= static_cast<int>(k)) {
+                    break;
+                }
+            }
+            tick();
+            text += std::to_string(result.held) + ' ' + std::to_string(result.stepsHeld) + '\n';
+        }
+        return text;
+    };
+    std::vector<std::uint32_t> items;
+    for (std::uint32_t item = 0; item * perProcess < toPlay.size(); ++item) {
+        items.push_back(item);
+    }
+    const std::size_t alreadyDone = openings.size() - toPlay.size();
     const std::vector<std::string> texts = SeedPool::run(
         items, settings.jobs, work, [&](std::size_t ticks) { progress(alreadyDone + ticks); });
-    for (std::size_t k = 0; k < items.size(); ++k) {
+    std::size_t piece = 0;
+    for (const std::string& text : texts) {
+        std::istringstream lines(text);
         OpeningResult played;
-        std::istringstream(texts[k]) >> played.held >> played.stepsHeld;
-        results[items[k]].held += played.held;
-        results[items[k]].stepsHeld += played.stepsHeld;
+        while (lines >> played.held >> played.stepsHeld) {
+            results[toPlay[piece]].held += played.held;
+            results[toPlay[piece]].stepsHeld += played.stepsHeld;
+            ++piece;
+        }
     }
     return results;
 }
