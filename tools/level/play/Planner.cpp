@@ -1,5 +1,6 @@
 #include "play/Planner.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "app/HeadlessGame.hpp"
@@ -37,9 +38,12 @@ double worth(const HeadlessGame& game) {
 }
 
 // The time points worth going back to: the latest one that still has a human who has turned
-// since, and the one two before it for more time to act, each while the gold pays the fee.
-std::vector<TimePoint> jumpTargets(const HeadlessGame& game) {
-    const float now = summarize(game.worldState()).zombieRatio;
+// since, as the planner remembers the town there or as the bar's lower share of zombies there
+// shows, and the one two before it for more time to act, each while the gold pays the fee.
+std::vector<TimePoint> jumpTargets(const HeadlessGame& game,
+                                   const std::vector<std::size_t>& humansSeen) {
+    const std::size_t now = game.worldState().humans.size();
+    const float share = summarize(game.worldState()).zombieRatio;
     const std::vector<TimelineButton>& bar = game.hud().getTimelineButtons();
     TimePoint present{-1};
     for (const TimelineButton& button : bar) {
@@ -49,10 +53,12 @@ std::vector<TimePoint> jumpTargets(const HeadlessGame& game) {
     }
     std::vector<TimePoint> targets;
     for (auto button = bar.rbegin(); button != bar.rend(); ++button) {
-        const TimePointSummary& point = button->summary;
-        if (point.valid && point.timePoint < present && point.zombieRatio + kTurned < now) {
+        const auto index = static_cast<std::size_t>(button->summary.timePoint.index);
+        const bool turnedSince = (index < humansSeen.size() && humansSeen[index] > now) ||
+                                 button->summary.zombieRatio + kTurned < share;
+        if (button->summary.valid && button->summary.timePoint < present && turnedSince) {
             for (const std::int32_t back : {0, 2}) {
-                const std::int32_t target = point.timePoint.index - back;
+                const std::int32_t target = button->summary.timePoint.index - back;
                 const auto fee =
                     kJumpBackPrice * static_cast<std::uint32_t>(present.index - target);
                 if (target >= bar.front().summary.timePoint.index && fee <= game.gold()) {
@@ -68,6 +74,10 @@ std::vector<TimePoint> jumpTargets(const HeadlessGame& game) {
 }  // namespace
 
 PlanMove Planner::think(const HeadlessGame& game) {
+    // Humans only ever turn, so those seen at a time point are at most those its snapshot has.
+    const std::size_t timePoint = game.stepCount() / StepsPerTimePoint;
+    humansSeen.resize(std::max(humansSeen.size(), timePoint + 1), 0);
+    humansSeen[timePoint] = game.worldState().humans.size();
     const OwnDice own(dice);
     const std::vector<PlanMove> moves = movesToTry(game);
     PlanMove best;
@@ -90,7 +100,7 @@ std::vector<PlanMove> Planner::movesToTry(const HeadlessGame& game) const {
     for (const PlanMove& idea : buildingIdeas(game.worldState(), game.gold(), budget.zombies)) {
         moves.push_back(idea);
     }
-    for (const TimePoint target : jumpTargets(game)) {
+    for (const TimePoint target : jumpTargets(game, humansSeen)) {
         HeadlessGame back(game);
         const PlanMove jump{target, NoObject, {}};
         jump.click(back);

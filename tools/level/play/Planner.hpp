@@ -15,10 +15,11 @@ class HeadlessGame;
 // futures, and keeps the move whose futures keep the most humans (then leave the fewest zombies,
 // then the most gold). The moves are doing nothing, which wins every tie, the buildings worth
 // trying against the zombies nearest to a human (buildingIdeas), and, once a human has turned
-// that an earlier time point on the timeline still has, a jump back there followed by each of
-// the buildings worth trying then. In the first future nobody builds after the move; in the
-// others the hasty and then the steady player play on, as a stand-in for looking again later.
-// The imagined games draw on the planner's own dice, never on the game's.
+// that an earlier time point on the timeline still has, as the planner remembers the town
+// there, a jump back there followed by each of the buildings worth trying then. In the first future
+// nobody builds after the move; in the others the hasty and then the steady player play on, as a
+// stand-in for looking again later. The imagined games draw on the planner's own dice, never on the
+// game's.
 class Planner {
 public:
     // What one look at the game may cost.
@@ -39,4 +40,6 @@ private:
 
     std::mt19937 dice;
     Budget budget;
+    // The humans seen in the town at each time point, by its number.
+    std::vector<std::size_t> humansSeen;
 };
