@@ -25,12 +25,9 @@ Application::Application()
       renderer(window, resources),
       soundPlayer(resources, audible),
       musicPlayer(audible),
-      world(renderer, soundPlayer),
-      history([this](TimePoint target) { fastForward(target); }),
-      hud(renderer) {
+      game({renderer, soundPlayer, renderer, renderer.particles}) {
     window.setKeyRepeatEnabled(false);
     window.setVerticalSyncEnabled(true);
-    Session::fillBuildMenu(hud);
     bindActions();
 }
 
@@ -43,7 +40,7 @@ void Application::run() {
         while (owed.stepDue()) {
             actions.update(window);
             actions.invokeCallbacks(actionCallbacks, &window);
-            session().dispatch();
+            game.session().dispatch();
             owed.consume();
         }
         // A window closed during this pass has nothing left to show.
@@ -51,8 +48,7 @@ void Application::run() {
             break;
         }
         window.clear(sf::Color::Black);
-        world.draw();
-        hud.draw();
+        game.draw();
         window.display();
     }
 }
@@ -66,19 +62,10 @@ void Application::bindActions() {
                             [this](tk::ActionContext<ActionId> context) { onClick(context); });
 }
 
-void Application::fastForward(TimePoint target) {
-    session().fastForward(target);
-}
-
 void Application::onClick(tk::ActionContext<ActionId> context) {
     const sf::Event::MouseButtonEvent& button = context.event->mouseButton;
     const sf::Vector2f position = window.mapPixelToCoords({button.x, button.y});
-    if (session().click(position) == Session::ClickOutcome::CloseWindow) {
+    if (game.session().click(position) == Session::ClickOutcome::CloseWindow) {
         window.close();
     }
-}
-
-// A Session holds only references to the members below, so making one per use costs nothing.
-Session Application::session() {
-    return Session({world, history, hud, renderer.particles, stepCount, selectedBuilding, state});
 }

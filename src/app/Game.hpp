@@ -18,8 +18,9 @@ class ParticleSystem;
 }
 
 // One game without its window: the World, History and Hud, and the values the rules of play
-// work on, wired to the drawing and sound services it is lent. Tools and tests build it with
-// silent or recording services, so that all of them play by one wiring of the rules.
+// work on, wired to the drawing and sound services it is lent. The Application lends it the
+// window's services, tools and tests silent or recording ones, so that all of them play by one
+// wiring of the rules.
 class Game {
 public:
     // What the game draws and sounds through; each must outlive the game.
@@ -32,6 +33,9 @@ public:
 
     // Builds the World from the level, drawing every starting heading from the random engine.
     Game(Services services, const TileMap& level);
+    // The same from the level file "TileMap.txt" in the working directory, where the game's
+    // binary finds it; a file that cannot be read gives an empty level.
+    explicit Game(Services services);
     // The same game as another at this moment, window and all, lent other services: the
     // level is not read again and what depends on the grid alone is taken over. Nothing is
     // drawn from the random engine, so making one leaves the original's future as it was.
@@ -44,6 +48,9 @@ public:
     Session session() { return Session(parts()); }
     // Every value the rules work on, lent out, for tests that set up a moment of play by hand.
     Session::Parts parts();
+
+    // The frame's picture: the world, with the interface over it.
+    void draw();
 
     const World& world() const { return worldPart; }
     const History& history() const { return historyPart; }

@@ -13,7 +13,7 @@ namespace tk {
 class ParticleSystem;
 }
 
-// The rules of play that run on the Application's values: what a step does, income and the
+// The rules of play that run on the Game's values: what a step does, income and the
 // end of the game, what a click means, and what a jump in time costs. It only borrows those
 // values, so the same rules can be driven without a window.
 class Session {
@@ -21,7 +21,7 @@ public:
     // The one thing a click can ask of the window: the game-over screen's click closes it.
     enum class ClickOutcome { Continue, CloseWindow };
 
-    // The Application's values the rules work on, borrowed so a test can lend its own.
+    // The Game's values the rules work on, borrowed so a test can lend its own.
     struct Parts {
         World& world;
         History& history;
@@ -32,7 +32,7 @@ public:
         GameState& state;
     };
 
-    // Cheap to make: the Application builds one for each call instead of keeping one.
+    // Cheap to make: the Game builds one for each call instead of keeping one.
     explicit Session(Parts parts) : parts(parts) {}
 
     // Turret, barricade, mine from the top; shared so the tests play with the game's own menu.

@@ -83,12 +83,6 @@ void eraseDead(Sequence& entities) {
 
 }  // namespace
 
-World::World(WorldRenderer& renderer, SoundCues& soundPlayer)
-    : renderer(&renderer), soundPlayer(&soundPlayer) {
-    tileMap.load("TileMap.txt");
-    spawnObjects();
-}
-
 World::World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level)
     : renderer(&renderer), soundPlayer(&soundPlayer) {
     tileMap = level;
@@ -298,15 +292,21 @@ void World::handleZombieContacts(Creature& zombie, std::vector<Creature>& newZom
 template <typename Buildings>
 bool World::engageFirstBuilding(Creature& zombie, Buildings& buildings, const SpatialIndex& index,
                                 sf::Time dt) {
-    // Each engagement may strike, so only the first building that engages is engaged: the
-    // first one in sequence order that stands and lies within range.
+    // Each engagement may strike, so only one building is engaged: the first in sequence order
+    // that stands and lies within range. This search is the only test of both, so that a slip
+    // in it cannot hide behind a second one. A building destroyed earlier in this step is
+    // rubble until removal: striking it again would only repeat its destruction.
     const std::size_t first = index.first(zombie.position, kEngagementRange + kSearchMargin,
                                           [&](std::size_t place, sf::Vector2f position) {
                                               return squaredDistance(position, zombie.position) <
                                                          kEngagementRangeSquared &&
                                                      !buildings[place].isDead();
                                           });
-    return first != SpatialIndex::kNone && engageBuilding(zombie, buildings[first], dt);
+    if (first == SpatialIndex::kNone) {
+        return false;
+    }
+    engageBuilding(zombie, buildings[first], dt);
+    return true;
 }
 
 bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt) {
@@ -336,24 +336,15 @@ bool World::engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf
     return true;
 }
 
-bool World::engageBuilding(Creature& zombie, Entity& building, sf::Time dt) {
-    // A building destroyed earlier in this step is rubble until removal: striking it again
-    // would only repeat its destruction.
-    if (building.isDead()) {
-        return false;
-    }
+void World::engageBuilding(Creature& zombie, Entity& building, sf::Time dt) {
     const float distanceSquared = squaredDistance(building.position, zombie.position);
-    if (distanceSquared >= kEngagementRangeSquared) {
-        return false;
-    }
     const float reach = zombie.getRadius() + building.getRadius();
     if (reach * reach > distanceSquared) {
         zombie.state = Attack;
         strike(zombie, building, dt);
-        return true;
+    } else {
+        chase(zombie, building.position);
     }
-    chase(zombie, building.position);
-    return true;
 }
 
 void World::chase(Creature& zombie, sf::Vector2f target) {

@@ -16,9 +16,8 @@
 // game calls them, holds the player's gold and reaches drawing and sound through two services.
 class World {
 public:
-    // Reads "TileMap.txt" from the working directory.
-    World(WorldRenderer& renderer, SoundCues& soundPlayer);
-    // Starts from a level already read, for tests and tools.
+    // Spawns what the level's codes stand for, drawing every starting heading from the random
+    // engine; the app layer reads the level file.
     World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level);
     // The same world as another, state, gold and all, lent other services; what only depends
     // on the grid is taken over instead of worked out again.
@@ -63,7 +62,8 @@ private:
 
     void handleZombieContacts(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
     bool engageHumans(Creature& zombie, std::vector<Creature>& newZombies, sf::Time dt);
-    bool engageBuilding(Creature& zombie, Entity& building, sf::Time dt);
+    // Strikes a standing building within range when the zombie touches it, or chases it.
+    void engageBuilding(Creature& zombie, Entity& building, sf::Time dt);
     template <typename Buildings>
     bool engageFirstBuilding(Creature& zombie, Buildings& buildings, const SpatialIndex& index,
                              sf::Time dt);

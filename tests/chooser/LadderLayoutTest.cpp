@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LadderLayout.hpp"
 
 namespace {
@@ -18,7 +20,6 @@ TEST(LadderLayoutTest, UpToEightLevelsStandInOneColumnAndTwelveFitTwoDownwardCol
         for (std::size_t level = 0; level < levels; ++level) {
             const sf::FloatRect card = layout.card(level);
             EXPECT_GE(card.left, LadderLayout::kMargin);
-            EXPECT_LE(card.left + card.width, kWindow.x - LadderLayout::kMargin);
             EXPECT_GE(card.top, LadderLayout::kHeader);
             EXPECT_LE(card.top + card.height, kWindow.y - LadderLayout::kFooter)
                 << "level " << level << " of " << levels;
@@ -44,6 +45,46 @@ TEST(LadderLayoutTest, AClickChoosesTheCardUnderItAndNothingInTheGaps) {
     EXPECT_EQ(layout.levelAt({right + 1.f, first.top}), std::nullopt);
     EXPECT_EQ(layout.levelAt({first.left, first.top - 1.f}), std::nullopt);
     EXPECT_EQ(layout.levelAt({first.left - 1.f, first.top}), std::nullopt);
+}
+
+// However long the ladder, every line of a card fits inside it in letters large enough to
+// read; a ladder that does not fit the window is one column that scrolls, down to its last
+// card, which can be clicked like the first.
+TEST(LadderLayoutTest, LinesStayInsideTheirCardsAndALongLadderScrollsInOneColumn) {
+    struct Case {
+        std::size_t levels;
+        std::size_t columns;
+        bool scrolls;
+    };
+    for (const Case& ladder :
+         {Case{1, 1, false}, Case{8, 1, false}, Case{12, 2, false}, Case{24, 3, false},
+          Case{25, 1, true}, Case{100, 1, true}, Case{1000, 1, true}}) {
+        const LadderLayout layout(ladder.levels, kWindow);
+        EXPECT_EQ(layout.columns(), ladder.columns) << ladder.levels << " levels";
+        EXPECT_EQ(layout.scrollLimit() > 0.f, ladder.scrolls) << ladder.levels << " levels";
+        const sf::FloatRect band = layout.band();
+        const sf::FloatRect last = layout.card(ladder.levels - 1);
+        EXPECT_FLOAT_EQ(std::max(last.top + last.height, band.top + band.height),
+                        band.top + band.height + layout.scrollLimit());
+        EXPECT_EQ(layout.levelAt(centre(last)), ladder.levels - 1);
+        for (std::size_t level = 0; level < ladder.levels; ++level) {
+            const sf::FloatRect card = layout.card(level);
+            const CardText text = layout.text(level);
+            const float bottom = card.top + card.height;
+            const auto lineEnd = [](float top, unsigned size) {
+                return top + static_cast<float>(size) * LadderLayout::kLineHeight;
+            };
+            EXPECT_GE(text.titleSize, 16u);
+            EXPECT_GE(text.lineSize, 11u);
+            EXPECT_GE(text.width, 100.f);
+            EXPECT_LE(text.title.x + text.width + LadderLayout::kDifficultyWidth,
+                      card.left + card.width);
+            EXPECT_LE(lineEnd(text.title.y, text.titleSize), text.idea.y);
+            EXPECT_LE(lineEnd(text.idea.y, text.lineSize), text.name.y);
+            EXPECT_LE(lineEnd(text.name.y, text.lineSize), bottom) << "level " << level;
+            EXPECT_LE(lineEnd(text.labelTop, text.labelSize), bottom) << "level " << level;
+        }
+    }
 }
 
 }  // namespace

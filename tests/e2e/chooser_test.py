@@ -11,7 +11,7 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import ALL_ASSETS, Session, expect, level, main  # noqa: E402
+from harness import ALL_ASSETS, Failure, Session, expect, level, main, near, note  # noqa: E402
 
 ROOM = level("11111", "12031", "10001", "10101", "11111")
 HALL = level("1111111", "1200031", "1000001", "1000001", "1000001", "1000001", "1111111")
@@ -43,21 +43,28 @@ def write(path, text):
     return path
 
 
-def data_folder(root, context, manifest=None):
+def data_folder(root, context, manifest=None, ladder=LADDER):
+    """A data folder of the ladder's levels, or of the manifest's bytes; a level's text or a
+    manifest that is a function makes the file itself, as a FIFO or a link."""
     data = os.path.join(root, "data")
-    os.makedirs(data)
+    os.makedirs(os.path.join(data, "levels"))
     os.symlink(os.path.join(context.stage, "assets"), os.path.join(data, "assets"))
-    rows = [f"{name}\t{file}\t{title}\t{idea}\t{10 * n}\t1:00\t1 of 9\n"
-            for n, (name, file, title, idea, _) in enumerate(LADDER)]
-    write(os.path.join(data, "levels", "levels.tsv"), manifest or "# ladder\n" + "".join(rows))
-    for _, file, _, _, text in LADDER:
-        write(os.path.join(data, "levels", file), text)
+    rows = [f"{name}\t{file}\t{title}\t{idea}\t{10 * n % 101}\t1:00\t1 of 9\n"
+            for n, (name, file, title, idea, _) in enumerate(ladder)]
+    for file, text in [("levels.tsv", manifest or ("# ladder\n" + "".join(rows)).encode())] + [
+            (file, text) for _, file, _, _, text in ladder]:
+        path = os.path.join(data, "levels", file)
+        if callable(text):
+            text(path)
+        else:
+            with open(path, "wb") as out:
+                out.write(text if isinstance(text, bytes) else text.encode())
     return data
 
 
 class StandIn:
-    def __init__(self, root):
-        self.path = write(os.path.join(root, "launcher"), STAND_IN)
+    def __init__(self, root, script=STAND_IN):
+        self.path = write(os.path.join(root, "launcher"), script)
         os.chmod(self.path, 0o755)
 
     def asked(self):
@@ -77,9 +84,9 @@ class StandIn:
         write(self.path + ".done", "")
 
 
-def chooser_session(context, root, launcher, *extra):
+def chooser_session(context, root, launcher, *extra, data=None):
     command = [os.path.join(context.stage, "zembrook-chooser"), "--launcher", launcher.path,
-               "--data", data_folder(root, context), *extra]
+               "--data", data or data_folder(root, context), *extra]
     return Session(context, None, omit=ALL_ASSETS, command=command, cwd=root)
 
 
@@ -158,7 +165,178 @@ def broken_ladder_is_one_line(context):
         expect(not launcher.asked(), f"the launcher was asked {launcher.asked()}")
 
 
+# ---------------------------------------------------------------------------------------------
+# A ladder the chooser is handed by a careless user or distributor, in a window of any size.
+
+LIT_CARD, SCROLL_BAR = (48, 48, 62), (90, 90, 100)
+# Where the ladder is drawn at the window's own size: the cards' band and their column.
+BAND_TOP, BAND_BOTTOM, CARDS_LEFT, CARDS_RIGHT = 96, 728, 24, 1000
+# A game with escapes, a C1 control, a bidi override and a NUL to say, and them relayed.
+NOISY_STAND_IN = """#!/bin/sh
+printf '%s\\n' "$*" >>"$0.log"
+printf 'x\\033]0;owned\\007 \\302\\233 \\342\\200\\256 \\000 after\\n' >&2
+exit 1
+"""
+NOISE_RELAYED = "x\\x1B]0;owned\\x07 \\xC2\\x9B \\xE2\\x80\\xAE \\x00 after\n"
+# The largest side a level may have: a room with a zombie and a human on every row.
+BIG = "512\n" + "1 " * 512 + "\n" + ("1 2 3 " + "0 " * 508 + "1\n") * 510 + "1 " * 512 + "\n"
+
+
+def long_ladder(count):
+    return [(f"l{n}", f"l{n}.txt", f"Level {n} of a long ladder, with a title that runs on",
+             "an idea long enough to be cut short on any card of the ladder", ROOM)
+            for n in range(count)]
+
+
+def drawn_cards(shot):
+    """(x, top, bottom) of each card on the screenshot, found by its colour in the padding at
+    its left, whatever size the window stretches the ladder to."""
+    cards, top = [], None
+    for y in range(shot.height):
+        row = shot.data[3 * y * shot.width:3 * (y * shot.width + shot.width // 6)]
+        found = next((x for x in range(len(row) // 3)
+                      if tuple(row[3 * x:3 * x + 3]) in (CARD, LIT_CARD)), None)
+        if found is not None and top is None:
+            top, left = y, found
+        elif found is None and top is not None:
+            cards.append((left + 2, top, y - 1))
+            top = None
+    return cards
+
+
+def play_card(chooser, launcher, index, cards=None):
+    """Clicks the middle of the index-th card drawn, and lets the game it starts end."""
+    shot = chooser.wait_for(f"{cards or 'some'} cards", lambda s: len(drawn_cards(s)) ==
+                            cards if cards else drawn_cards(s), 10)
+    x, top, bottom = drawn_cards(shot)[index]
+    played = len(launcher.asked())
+    chooser.click(x, (top + bottom) // 2)
+    launcher.wait_asked(played + 1)
+    launcher.end_game()
+    chooser.wait_window()
+
+
+def clicks(index, cards):
+    return lambda chooser, launcher: play_card(chooser, launcher, index, cards)
+
+
+def resized_play(width, height, index):
+    def steps(chooser, launcher):
+        chooser._xdotool("windowmove", chooser.window_id, "0", "0")
+        chooser._xdotool("windowsize", chooser.window_id, str(width), str(height))
+        chooser.wait_for(f"a {width} x {height} window", lambda s: (s.width, s.height) ==
+                         (width, height) and len(drawn_cards(s)) == 3, 10)
+        play_card(chooser, launcher, index, 3)
+    return steps
+
+
+def to_the_end(chooser):
+    chooser.key("End")
+    chooser.wait_for("the scroll bar at the end", lambda s: near(s.pixel(1011, BAND_BOTTOM - 8),
+                                                                 SCROLL_BAR), 10)
+
+
+def inside_cards_then_end(chooser, launcher):
+    """No title, idea or ellipsis is drawn outside its card, and no title vanishes; the last
+    card is played after End."""
+    chooser._xdotool("mousemove", "--window", chooser.window_id, "500", "30")
+    shot = chooser.wait_for("the ladder", drawn_cards, 10)
+    cards = drawn_cards(shot)
+    for y in range(BAND_TOP, BAND_BOTTOM):
+        inside = any(top <= y <= bottom for _, top, bottom in cards)
+        for left, right in [(0, CARDS_LEFT), (CARDS_RIGHT, CARDS_RIGHT + 6)] if inside else [
+                (0, CARDS_RIGHT + 6)]:
+            expect(not any(shot.data[3 * (y * shot.width + left):3 * (y * shot.width + right)]),
+                   f"something is drawn outside the cards in row {y}")
+    for _, top, bottom in cards:
+        lines = shot.data[3 * top * shot.width:3 * (bottom + 1) * shot.width]
+        expect(lines.count(b"\xff\xff\xff") > 30, f"no title on the card from row {top}")
+    to_the_end(chooser)
+    play_card(chooser, launcher, -1)
+
+
+def wheel_then_end(chooser, launcher):
+    chooser._xdotool("mousemove", "--window", chooser.window_id, "500", "300")
+    chooser._xdotool("click", "--repeat", "3", "5")
+    play_card(chooser, launcher, 0)
+    to_the_end(chooser)
+    play_card(chooser, launcher, -1)
+
+
+def left_out(name, why):
+    return f"{{levels}}/{name}.txt: warning: {why}; the level '{name}' is left out\n"
+
+
+def hostile_ladders_are_shown_safely(context):
+    odd = [("pipe", "pipe.txt", "A FIFO", "-", os.mkfifo),
+           ("zero", "zero.txt", "A device", "-", lambda path: os.symlink("/dev/zero", path)),
+           ("room", "room.txt", "A folder", "-", os.mkdir),
+           ("loop", "loop.txt", "A loop", "-", lambda path: os.symlink("loop.txt", path))]
+    odd_said = [left_out("pipe", "is a FIFO, not a file to read"),
+                left_out("zero", "is a character device, not a file to read"),
+                left_out("room", "is a folder, not a file to read"),
+                left_out("loop", "cannot be read: Too many levels of symbolic links")]
+    named = (b"yard\tyard.txt\tThe Yard\tx\t1\t1:00\t1 of 9\n"
+             b"\x1b[31mnope\x07\x00sm\ta.txt\tA\tx\t1\t1:00\t1 of 9\n")
+    # (what, manifest, levels, launcher, steps or None when refused before any window, status,
+    #  the error stream's lines with {levels} for the levels folder, the levels played)
+    table = [
+        ("a stretched window", None, LADDER, STAND_IN, resized_play(1200, 1000, 2), 0, [],
+         ["cellar"]),
+        ("a squeezed window", None, LADDER, STAND_IN, resized_play(700, 500, 1), 0, [],
+         ["hall"]),
+        ("a 512-side level", None, [LADDER[0], ("big", "big.txt", "The Big Town", "-", BIG),
+                                    LADDER[2]], STAND_IN, clicks(1, 3), 0, [], ["big"]),
+        ("100 levels", None, long_ladder(100), STAND_IN, inside_cards_then_end, 0, [], ["l99"]),
+        ("1000 levels", None, long_ladder(1000), STAND_IN, wheel_then_end, 0, [],
+         ["l3", "l999"]),
+        ("escapes and a NUL in a name", named, LADDER[:1], STAND_IN, None, 1,
+         ["{levels}/levels.tsv:2: error: the name '\\x1B[31mnope\\x07\\x00sm' is not a "
+          "lowercase letter followed by lowercase letters, digits or '-'\n"], []),
+        ("escapes and a NUL from the game", None, LADDER, NOISY_STAND_IN, clicks(0, 3), 0,
+         [NOISE_RELAYED], ["yard"]),
+        ("a FIFO, a device, a folder and a loop", None, odd[:2] + LADDER[:1] + odd[2:],
+         STAND_IN, clicks(0, 1), 0, odd_said, ["yard"]),
+        ("a FIFO for a manifest", os.mkfifo, LADDER, STAND_IN, None, 1,
+         ["{levels}/levels.tsv: error: is a FIFO, not a file to read\n"], []),
+    ]
+    for what, manifest, ladder, script, steps, status, said, asked in table:
+        begun = time.monotonic()
+        with tempfile.TemporaryDirectory(prefix="zembrook-chooser-") as root:
+            launcher = StandIn(root, script)
+            data = data_folder(root, context, manifest, ladder)
+            try:
+                got, text = shown(context, root, launcher, data, steps)
+            except Failure as failure:
+                raise Failure(f"{what}: {failure}") from None
+            wanted = "".join(said).format(levels=os.path.join(data, "levels")).encode()
+            expect(got == status and text == wanted and launcher.asked() == asked,
+                   f"{what}: status {got}, said {text!r}, played {launcher.asked()}; expected "
+                   f"{status}, {wanted!r}, {asked}")
+        note(f"{what}: {time.monotonic() - begun:.1f} s")
+
+
+def shown(context, root, launcher, data, steps):
+    """The chooser's status and error stream, run on the data until it refuses the ladder, or
+    in a window, which must open in seconds, through the steps and then Escape."""
+    if steps is None:
+        env = {name: value for name, value in os.environ.items() if name != "DISPLAY"}
+        result = subprocess.run([os.path.join(context.stage, "zembrook-chooser"), "--launcher",
+                                 launcher.path, "--data", data], env=env, capture_output=True,
+                                timeout=30)
+        return result.returncode, result.stderr
+    with chooser_session(context, root, launcher, data=data) as chooser:
+        started = time.monotonic()
+        chooser.wait_window(30)
+        expect(time.monotonic() - started < 15, "the window took more than 15 s")
+        steps(chooser, launcher)
+        chooser.key("Escape")
+        status = chooser.wait_exit(5.0)
+        with open(chooser.stderr_path, "rb") as err:
+            return status, err.read()
+
 if __name__ == "__main__":
     main({"click_plays_and_comes_back": click_plays_and_comes_back,
           "file_is_played_before_the_ladder": file_is_played_before_the_ladder,
-          "broken_ladder_is_one_line": broken_ladder_is_one_line})
+          "broken_ladder_is_one_line": broken_ladder_is_one_line,
+          "hostile_ladders_are_shown_safely": hostile_ladders_are_shown_safely})

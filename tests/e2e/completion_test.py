@@ -57,14 +57,25 @@ def level_names_are_offered(context):
                                   ([last, ""], set())):
                 got = offered(completion, "zembrook", [launcher, *words], player)
                 expect(set(got) == wanted, f"{completion}: {words} offers {got}, not {wanted}")
+        # A listing that would show escape bytes, raw C1 controls or a reversing mark: only
+        # the name that is a plain word is offered.
+        hostile = os.path.join(installation.root, "hostile")
+        with open(hostile, "w") as out:
+            out.write("#!/bin/sh\nprintf 'name title\\n\\033[31mred x\\nc1\\302\\233 x\\n"
+                      "\\342\\200\\256left x\\nplain x\\n'\n")
+        os.chmod(hostile, 0o755)
+        got = offered(os.path.join(SOURCES, "zembrook"), "zembrook", [hostile, ""],
+                      installation.tmp)
+        expect(got == ["plain"], f"a hostile listing offers {got}, not only 'plain'")
         note(f"names {', '.join(names)} offered from the staged and the installed tree")
     finally:
         installation.remove()
 
 
 def level_commands_are_offered(context):
-    usage = subprocess.run([os.path.join(context.stage, "zembrook-level"), "--help"],
-                           capture_output=True, text=True).stdout
+    # The completion asks the program being completed, here the staged one.
+    program = os.path.join(context.stage, "zembrook-level")
+    usage = subprocess.run([program, "--help"], capture_output=True, text=True).stdout
     # The synopsis ends at the first blank line; a command's options may go on over more lines.
     commands = {}
     for line in usage.split("\n\n")[0].splitlines():
@@ -76,14 +87,19 @@ def level_commands_are_offered(context):
     completion = os.path.join(SOURCES, "zembrook-level")
     with tempfile.TemporaryDirectory(prefix="zembrook-completion-") as root:
         open(os.path.join(root, "level.txt"), "w").close()
-        got = offered(completion, "zembrook-level", ["zembrook-level", ""], root)
+        os.mkdir(os.path.join(root, "pictures"))
+        got = offered(completion, "zembrook-level", [program, ""], root)
         expect(set(commands) <= set(got), f"commands {sorted(commands)} but {got} offered")
         for command, rest in commands.items():
             options = set(re.findall(r"\[(--[a-z-]+)", rest))
-            got = offered(completion, "zembrook-level", ["zembrook-level", command, "--"], root)
+            got = offered(completion, "zembrook-level", [program, command, "--"], root)
             expect(options <= set(got), f"{command}: options {sorted(options)} but {got}")
-            got = offered(completion, "zembrook-level", ["zembrook-level", command, "l"], root)
+            got = offered(completion, "zembrook-level", [program, command, "l"], root)
             expect(got == ["level.txt"], f"{command}: a file offered as {got}")
+        # A value is completed by what stands for it: a folder, or nothing for a number.
+        for option, wanted in (("--assets", ["pictures"]), ("--seeds", [])):
+            got = offered(completion, "zembrook-level", [program, "openings", option, ""], root)
+            expect(got == wanted, f"{option}: {got} offered, not {wanted}")
     note(f"commands and options of {', '.join(commands)} offered")
 
 

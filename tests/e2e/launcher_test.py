@@ -14,7 +14,7 @@ import threading
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import ALL_ASSETS, Session, expect, expect_clean_exit, level, main  # noqa: E402
-from install_test import START, Installation, map_side, mean_colour  # noqa: E402
+from install_test import BREACHED, START, Installation, map_side, mean_colour  # noqa: E402
 
 # A zombie and a human in a walled room: nothing for the checker to warn of.
 QUIET = level("11111",
@@ -30,6 +30,19 @@ HALL = level("1111111",
              "1000001",
              "1000001",
              "1111111")
+# Bytes from outside, and the launcher's message showing them as Printable does in the C++
+# tools (as zembrook-level check shows a file of that name): controls, C1 controls, marks that
+# reverse or hide, and broken UTF-8 escaped, the rest kept.
+SHOWN = ((b"\x1b[31mnope\x07", r"\x1B[31mnope\x07"),
+         (b"tab\tline\ndel\x7f", r"tab\x09line\x0Adel\x7F"),
+         (b"c1 \xc2\x80\xc2\x9b raw \x9b", r"c1 \xC2\x80\xC2\x9B raw \x9B"),
+         (b"\xe2\x80\xaeleft\xe2\x80\x8b\xe2\x80\xa8\xe2\x81\xaf\xef\xbb\xbf",
+          r"\xE2\x80\xAEleft\xE2\x80\x8B\xE2\x80\xA8\xE2\x81\xAF\xEF\xBB\xBF"),
+         (b"caf\xc3\xa9\xc2\xa0\xc2\xa0\xe2\x80\x90\xe2\x81\xb0\xe0\xa0\x80\xf4\x8f\xbf\xbf",
+          "caf\u00e9\u00a0\u00a0\u2010\u2070\u0800\U0010ffff"),
+         (b"\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\xe0\x9f\xbf\xff",
+          r"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xE0\x9F\xBF\xFF"),
+         (b"cut \xe2\x82x \xf0\x9f\x98", r"cut \xE2\x82x \xF0\x9F\x98"))
 
 
 def write(folder, name, text):
@@ -106,22 +119,30 @@ def piped_level_is_played(context):
             expect(side == 7, f"{how}: a map {side} cells wide in play, not the level's 7")
 
 
+def stand_in_stage(context, root, checker):
+    """The build tree's launcher copied beside a stage of its own, which links the game and its
+    pictures and whose level checker is the shell text `checker`: the launcher and the stage."""
+    bin_dir, stage = os.path.join(root, "bin"), os.path.join(root, "stage")
+    os.mkdir(bin_dir)
+    os.mkdir(stage)
+    launcher = shutil.copy(build_launcher(context), bin_dir)
+    for name in ("zembrook", "assets"):
+        os.symlink(os.path.join(context.stage, name), os.path.join(stage, name))
+    os.chmod(write(stage, "zembrook-level", "#!/bin/sh\n" + checker), 0o755)
+    return launcher, stage
+
+
 def checked_level_is_played(context):
     with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
-        # The build tree's launcher beside a stage whose checker is a stand-in: it replaces the
-        # player's file while the check runs, and keeps what it was given to check.
-        bin_dir, stage, tmp = (os.path.join(root, name) for name in ("bin", "stage", "tmp"))
-        for folder in (bin_dir, stage, tmp):
-            os.mkdir(folder)
-        launcher = shutil.copy(build_launcher(context), bin_dir)
-        for name in ("zembrook", "assets"):
-            os.symlink(os.path.join(context.stage, name), os.path.join(stage, name))
+        # The checker is a stand-in: it replaces the player's file while the check runs, and
+        # keeps what it was given to check.
+        tmp = os.path.join(root, "tmp")
+        os.mkdir(tmp)
         player, later = write(root, "quiet.txt", QUIET), write(root, "hall.txt", HALL)
         checked = os.path.join(root, "checked.txt")
-        checker = write(stage, "zembrook-level",
-                        f"#!/bin/sh\ncp -- '{later}' '{player}'\ncp -- \"$2\" '{checked}'\n"
-                        f"exec '{os.path.join(context.stage, 'zembrook-level')}' \"$@\"\n")
-        os.chmod(checker, 0o755)
+        launcher, _ = stand_in_stage(
+            context, root, f"cp -- '{later}' '{player}'\ncp -- \"$2\" '{checked}'\n"
+            f"exec '{os.path.join(context.stage, 'zembrook-level')}' \"$@\"\n")
         side = side_in_play(context, [launcher, player], root, tmp)
         with open(checked) as text:
             expect(text.read() == QUIET, "the checker was not given the level as it was started")
@@ -215,6 +236,56 @@ def wrong_arguments_are_explained(context):
             expect(not os.listdir(tmp), f"{arguments} left {os.listdir(tmp)} behind")
 
 
+def outside_input_is_named_in_one_line(context):
+    """Bytes from outside are shown escaped in every message, the checker's relayed findings
+    too; a bundled level that is not a regular file, a symlink loop and a path too long are
+    named as such; and with a relative TMPDIR, no game leaves its folder behind."""
+    with tempfile.TemporaryDirectory(prefix="zembrook-launcher-") as root:
+        os.mkdir(os.path.join(root, "tmp"))
+        launcher = build_launcher(context)
+        # Its checker finds a NUL and an escape sequence in every level, and answers questions
+        # about the ladder as the real one does; its first two levels are a FIFO and a device.
+        relaying, stage = stand_in_stage(
+            context, root, f"[ \"$1\" != manifest ] || exec '{context.stage}/zembrook-level' \"$@\"\n"
+            r"printf 'TileMap.txt:1:1: error: a\000b\033[2J\n'; exit 1" "\n")
+        os.mkdir(os.path.join(stage, "levels"))
+        shutil.copy(os.path.join(context.stage, "levels", "levels.tsv"), stage + "/levels")
+        (fifo_name, fifo), (device_name, device) = ((name, os.path.join(stage, "levels", file))
+                                                    for name, file, *_ in ladder(stage)[:2])
+        os.mkfifo(fifo)
+        os.symlink("/dev/zero", device)
+        os.symlink("loop", os.path.join(root, "loop"))
+        write(root, "quiet.txt", QUIET)
+        cases = []
+        for raw, shown in SHOWN:
+            with open(os.path.join(os.fsencode(root), raw), "w") as out:
+                out.write(BREACHED)
+            cases += [(launcher, [b"-" + raw], 2, [f"zembrook: unknown option '-{shown}'",
+                                                   "Try 'zembrook --help'"]),
+                      (launcher, [b"gone/" + raw], 1, [f"zembrook: gone/{shown}: no such file"]),
+                      (launcher, [raw], 1, [f"{shown}:4:1: error: ", f"{shown}: 5 x 5",
+                                            f"zembrook: {shown} has errors, so the game"])]
+        not_regular = "not a regular file, so it is not read as a level"
+        raw, shown = SHOWN[0]
+        cases += [(relaying, [raw], 1, [f"{shown}:1:1: error: a\\x00b\\x1B[2J",
+                                        f"zembrook: {shown} has errors"]),
+                  (launcher, ["quiet.txt"], 1, ["zembrook: no display"]),
+                  (relaying, [fifo_name], 1, [f"zembrook: {fifo}: {not_regular}"]),
+                  (relaying, [device_name], 1, [f"zembrook: {device}: {not_regular}"]),
+                  (relaying, [fifo], 1, [f"zembrook: {fifo}: {not_regular}"]),
+                  (launcher, ["./loop/quiet.txt"], 1, ["zembrook: ./loop/quiet.txt: a loop of "]),
+                  (launcher, ["d/" * 2100 + "x"], 1, [f"zembrook: {'d/' * 2100}x: the path is "])]
+        for command, arguments, status, said in cases:
+            # Relative: the game's folder is made in root/tmp and must be gone afterwards.
+            result = subprocess.run([command, *arguments], cwd=root, env=without_display("tmp"),
+                                    capture_output=True, timeout=30)
+            lines = result.stderr.decode().splitlines()
+            expect(result.returncode == status and len(lines) == len(said) and
+                   all(line.startswith(start) for line, start in zip(lines, said)) and
+                   not os.listdir(os.path.join(root, "tmp")), f"{arguments}: status "
+                   f"{result.returncode}, {result.stderr!r}, {os.listdir(root + '/tmp')} left")
+
+
 def expect_listed(launcher, rows):
     """--list shows every level in order, its columns aligned under the header's words."""
     listing = subprocess.run([launcher, "--list"], capture_output=True, text=True, timeout=30)
@@ -271,7 +342,7 @@ def chooser_is_given_the_level(context):
         os.mkdir(bin_dir)
         os.mkdir(stage)
         launcher = shutil.copy(build_launcher(context), bin_dir)
-        for name in ("zembrook", "assets", "levels"):
+        for name in ("zembrook", "zembrook-level", "assets", "levels"):
             os.symlink(os.path.join(context.stage, name), os.path.join(stage, name))
         asked = os.path.join(root, "asked")
         chooser = write(stage, "zembrook-chooser", f"#!/bin/sh\nprintf '%s\\n' \"$@\" >{asked}\n"
@@ -301,5 +372,6 @@ if __name__ == "__main__":
           "no_display_is_one_line": no_display_is_one_line,
           "missing_game_file_is_named": missing_game_file_is_named,
           "wrong_arguments_are_explained": wrong_arguments_are_explained,
+          "outside_input_is_named_in_one_line": outside_input_is_named_in_one_line,
           "levels_are_played_by_name": levels_are_played_by_name,
           "chooser_is_given_the_level": chooser_is_given_the_level})

@@ -18,12 +18,11 @@ struct Outcome {
     std::string errors;
 };
 
-// Runs the staged program and keeps what it writes on its standard output and error.
-Outcome run(const std::string& arguments) {
+// Runs a shell command and keeps what it writes on its standard output and error.
+Outcome shell(const std::string& command) {
     const TempFolder folder("errors");
     const std::string errors = (folder.path / "stderr").string();
-    const std::string command = std::string(ZEMBROOK_LEVEL_TOOL) + " " + arguments + " 2>" + errors;
-    FILE* pipe = ::popen(command.c_str(), "r");
+    FILE* pipe = ::popen((command + " 2>" + errors).c_str(), "r");
     std::string output;
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
@@ -33,6 +32,11 @@ Outcome run(const std::string& arguments) {
     std::ostringstream said;
     said << std::ifstream(errors).rdbuf();
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output, said.str()};
+}
+
+// Runs the staged program.
+Outcome run(const std::string& arguments) {
+    return shell(std::string(ZEMBROOK_LEVEL_TOOL) + " " + arguments);
 }
 
 std::string write(const TempFolder& folder, const std::string& name, const std::string& text) {
@@ -182,3 +186,122 @@ TEST(CommandsTest, RenderRefusesAPictureOver16384PixelsASideAndNamesACellThatFit
 }
 
 }  // namespace
+
+namespace {
+
+std::string contents(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Runs a shell command in the folder, $L standing for the staged program, $LONG for a path
+// longer than the system takes and $NAME for a file name longer than it takes.
+Outcome runIn(const std::filesystem::path& folder, const std::string& command) {
+    std::string longPath;
+    while (longPath.size() < 4200) {
+        longPath += "a/";
+    }
+    return shell("cd '" + folder.string() + "' && export L='" + ZEMBROOK_LEVEL_TOOL + "' LONG='" +
+                 longPath + "x' NAME='" + std::string(300, 'n') + "' && " + command);
+}
+
+}  // namespace
+
+// A careless command line loses no file: an output onto the level it reads, however reached,
+// is refused before any work; "-" is standard output, never a file of that name, and never a
+// terminal; a loop of links or a path too long is named as such; and --jobs beyond the
+// processors plays on as many as there are, with a note.
+TEST(CommandsTest, NoOutputLandsOnAnInputAndEveryRefusalSaysWhy) {
+    struct Case {
+        std::string command;
+        int status;
+        std::string said;  // on standard error, or on output for check and through a terminal
+        int errorLines;    // -1: a report on standard error
+        bool picture;      // a PNG on standard output
+    };
+    const std::string same =
+        " is the same file as the level 'level.txt'; writing it would "
+        "destroy the level, so nothing was written";
+    const std::string loop = "its symbolic links go round in a loop";
+    const Case kCases[] = {
+        {"$L render level.txt level.txt", 1, "the picture 'level.txt'" + same, 1, false},
+        {"$L render level.txt ./level.txt", 1, "the picture './level.txt'" + same, 1, false},
+        {"$L render level.txt linked.png", 1, "the picture 'linked.png'" + same, 1, false},
+        {"$L render level.txt hard.png", 1, "the picture 'hard.png'" + same, 1, false},
+        {"$L openings level.txt linked.png --seeds 1", 1, "the picture 'linked.png'" + same, 1,
+         false},
+        {"$L render level.txt - >>level.txt", 1,
+         "the picture would go to standard output, which is the same file as the level", 1, false},
+        {"$L render level.txt -", 0, "", 0, true},
+        {"$L openings level.txt - --seeds 1 --minutes 1", 0, "openings hold every seed", -1, true},
+        {"script -qec '$L render level.txt -' /dev/null", 1,
+         "the picture would go to standard output, which is a terminal", 0, false},
+        {"$L render level.txt folder", 1, "cannot write the picture 'folder': it is a folder", 1,
+         false},
+        {"$L render level.txt none/x.png", 1, "the folder 'none': No such file or directory", 1,
+         false},
+        {"$L check loop.txt", 1, "loop.txt: error: cannot read 'loop.txt': " + loop, 0, false},
+        {"$L render level.txt loop.txt", 1, "cannot write the picture 'loop.txt': " + loop, 1,
+         false},
+        {"$L render level.txt x.png --assets loop.txt", 1,
+         "cannot read the picture loop.txt/textures/block.png: " + loop, 1, false},
+        {"$L check $LONG", 1, "the path is too long: 4201 bytes, where the system takes at most", 0,
+         false},
+        {"$L check $NAME", 1, "the path is too long: a name in it", 0, false},
+        {"$L simulate level.txt --seeds 2 --minutes 1 --jobs 100000", 0,
+         "zembrook-level: note: --jobs 100000 is more than the ", 1, false},
+    };
+    const TempFolder folder("refusals");
+    const std::string level = contents(ZEMBROOK_LEVEL_FILE);
+    for (const Case& test : kCases) {
+        SCOPED_TRACE(test.command);
+        std::filesystem::remove_all(folder.path);
+        std::filesystem::create_directories(folder.path / "folder");
+        write(folder, "level.txt", level);
+        std::filesystem::create_symlink("level.txt", folder.path / "linked.png");
+        std::filesystem::create_hard_link(folder.path / "level.txt", folder.path / "hard.png");
+        std::filesystem::create_symlink("loop.txt", folder.path / "loop.txt");
+
+        const Outcome outcome = runIn(folder.path, test.command);
+        EXPECT_EQ(outcome.status, test.status) << outcome.errors;
+        EXPECT_NE((outcome.errors + outcome.output).find(test.said), std::string::npos)
+            << outcome.errors << outcome.output;
+        if (test.errorLines >= 0) {
+            EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'),
+                      test.errorLines)
+                << outcome.errors;
+        }
+        EXPECT_EQ(outcome.output.rfind("\x89PNG\r\n", 0) == 0, test.picture);
+        EXPECT_EQ(contents(folder.path / "level.txt"), level);
+        EXPECT_FALSE(std::filesystem::exists(folder.path / "-"));
+    }
+}
+
+// With the processes it may start limited, the pool cannot start its second worker: the first
+// is stopped and reaped, and one line says why. Root's processes are never limited, so as root
+// the program runs as nobody.
+TEST(CommandsTest, AWorkerThatCannotStartEndsTheRunWithOneMessageAndNoProcessLeft) {
+    if (::sysconf(_SC_NPROCESSORS_ONLN) < 2) {
+        GTEST_SKIP() << "one processor: one worker, which always starts";
+    }
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root, to run the program as a user of its own";
+    }
+    const TempFolder folder("limited");
+    const std::string session = (folder.path / "session").string();
+    const Outcome outcome =
+        shell("setsid --wait bash -c 'echo $$ >" + session +
+              "; ulimit -u 2; exec setpriv --reuid=65534 --regid=65534 --clear-groups " +
+              ZEMBROOK_LEVEL_TOOL + " simulate " + ZEMBROOK_LEVEL_FILE +
+              " --seeds 40 --minutes 10 --jobs 2'");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors,
+              "zembrook-level: error: cannot start worker 2 of 2: the limit of processes "
+              "(ulimit -u) is reached\n");
+    EXPECT_EQ(outcome.output, "");
+    // The program led a session of its own, which its workers were in too.
+    const pid_t leader = std::stoi(contents(session));
+    errno = 0;
+    EXPECT_EQ(::kill(-leader, 0), -1);
+    EXPECT_EQ(errno, ESRCH) << "a process of the run is left";
+}

@@ -19,6 +19,18 @@ SKIPPED = 77
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
+def header_number(header_file, name):
+    """A number the game's C++ headers declare, "name = 3", for the tests to hold copies to."""
+    text = open(os.path.join(ROOT, header_file)).read()
+    return int(re.search(name + r"\s*=\s*(\d+)", text)[1])
+
+
+# The sides a level may have: the checker's smallest, the game's largest. The extension keeps
+# its own copies, for where it is used alone, and the cases below hold them to these.
+SMALLEST = header_number("tools/level/levelformat/LevelCheck.hpp", "kSmallestSide")
+LARGEST = header_number("src/world/TileMap.hpp", "kMaxSize")
+
+
 def tiled(work, source, target, fmt="zembrook"):
     """Runs Tiled's command-line export with the extension installed in work's private config."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
@@ -87,10 +99,10 @@ LEVELS = {
     "nul.txt": ("5\n1 1 1 1 1\n1 3 0 3 1\n1 0 2\0 3 1\n1 3 0 3 1\n1 1 1 1 1\n", "4:6"),
     "byte-order-mark.txt": ("\ufeff" + walled(3), "1:1"),
     "empty.txt": ("", "1:1"),
-    "side-2.txt": ("2\n1 1\n1 1\n", "1:1"),
-    "side-3.txt": (walled(3), None),
-    "side-512.txt": (walled(512), None),
-    "side-513.txt": (walled(513), "1:1"),
+    "side-below.txt": (walled(SMALLEST - 1), "1:1"),
+    "side-smallest.txt": (walled(SMALLEST), None),
+    "side-largest.txt": (walled(LARGEST), None),
+    "side-above.txt": (walled(LARGEST + 1), "1:1"),
     "too-few.txt": ("4\n1 1 1 1\n1 2 3 1\n1 1 1\n", "4:6"),
     "open-ring.txt": ("4\n1 1 1 1\n1 2 3 1\n0 0 0 1\n1 1 1 1\n", "4:1"),
     "code-too-large.txt": (walled(4, inside="2147483648"), "3:3"),
@@ -237,7 +249,9 @@ REFUSALS = [
     ([layer("ground", GROUND), layer("cut", "0... .... .... ...."),
       layer("walls", "1... .... .... ....", visible=False)], 'layer "cut", cell (0, 0): code 0'),
     ([layer("ground", "1111 1001 1111")], "the map is 4 x 3 cells; a level is square"),
-    ([layer("ground", "11 11")], "the map is 2 x 2 cells; a level's side is from 3 to 512"),
+    ([layer("ground", " ".join(["1" * (SMALLEST - 1)] * (SMALLEST - 1)))],
+     f"the map is {SMALLEST - 1} x {SMALLEST - 1} cells; a level's side is from {SMALLEST} to "
+     f"{LARGEST}"),
 ]
 
 
@@ -256,11 +270,9 @@ def tileset_numbers(work, args):
     # The extension takes the tile size and the number of codes from the tileset's picture.
     header = open(os.path.join(args.extension, "zembrook-tiles.png"), "rb").read(24)
     width, height = struct.unpack(">II", header[16:24])
-    numbers = {}
-    for header_file, name in (("src/entities/GameNumbers.hpp", "kTileSize"),
-                              ("src/entities/ObjectCode.hpp", "BuildMine")):
-        text = open(os.path.join(ROOT, header_file)).read()
-        numbers[name] = int(re.search(name + r"\s*=\s*(\d+)", text)[1])
+    numbers = {name: header_number(header_file, name)
+               for header_file, name in (("src/entities/GameNumbers.hpp", "kTileSize"),
+                                         ("src/entities/ObjectCode.hpp", "BuildMine"))}
     if (width, height) != ((numbers["BuildMine"] + 1) * numbers["kTileSize"], numbers["kTileSize"]):
         sys.exit(f"the tileset is {width} x {height} for the game's {numbers}")
 

@@ -265,6 +265,30 @@ TEST(WorldCreaturesTest, ABuildingExactlyOneHundredPixelsAwayIsOutOfReach) {
     EXPECT_EQ(inside.state().zombies[0].target, kMiddle + sf::Vector2f(99.9f, 0.f));
 }
 
+TEST(WorldCreaturesTest, AnEarlierBuildingAtTheEdgeOfRangeLosesToALaterOneInRange) {
+    // Only a building listed first shows whether the search itself leaves out the edge: a
+    // later one in range is then engaged instead of nothing or the one at the edge.
+    const sf::Vector2f atTheEdge = kMiddle + sf::Vector2f(kEngagementRange, 0.f);
+    const sf::Vector2f inRange = kMiddle + sf::Vector2f(0.f, kEngagementRange - 10.f);
+    for (const bool turrets : {true, false}) {
+        TestWorld test;
+        test.arrange([&](WorldState& state) {
+            state.zombies.push_back(zombieAt(kMiddle));
+            state.zombies.back().state = Attack;  // holds it still until its contacts
+            for (const sf::Vector2f place : {atTheEdge, inRange}) {
+                if (turrets) {
+                    state.turrets.emplace_back(place, 0.f);
+                } else {
+                    state.barricades.emplace_back(place);
+                }
+            }
+        });
+        test.world.updateCreatures(TimePerFrame);
+        EXPECT_EQ(test.state().zombies[0].state, Chase) << "turrets " << turrets;
+        EXPECT_EQ(test.state().zombies[0].target, inRange) << "turrets " << turrets;
+    }
+}
+
 TEST(WorldCreaturesTest, ABuildingIsTouchedBelowNineteenPixelsOnly) {
     const auto attackerBeside = [](float gap, bool turret) {
         return [gap, turret](WorldState& state) {

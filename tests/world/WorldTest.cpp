@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "entities/ObjectCode.hpp"
 #include "support/TestWorld.hpp"
@@ -42,22 +40,6 @@ TEST_F(WorldTest, LevelCodesBecomeEntitiesInRowMajorOrderOnCellCentres) {
     }
     EXPECT_EQ(state.tileMap.at(1, 2), Floor);
     EXPECT_EQ(state.tileMap.at(2, 2), Floor);
-}
-
-TEST_F(WorldTest, ReadsTheLevelFileFromTheWorkingDirectory) {
-    const auto folder = std::filesystem::temp_directory_path() / "zembrook-world-test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "TileMap.txt") << kSmallLevel;
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
-    RecordingRenderer renderer;
-    RecordingSounds sounds;
-    const World world(renderer, sounds);
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(folder);
-    EXPECT_EQ(world.getState().tileMap.size, 4u);
-    EXPECT_EQ(world.getState().zombies.size(), 2u);
-    EXPECT_EQ(world.gold(), 80u);
 }
 
 TEST_F(WorldTest, SpendingNeedsTheWholePriceAndCountsTowardsGoldSpent) {

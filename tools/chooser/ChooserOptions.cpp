@@ -1,5 +1,8 @@
 #include "ChooserOptions.hpp"
 
+#include "console/OptionParser.hpp"
+#include "console/UsageError.hpp"
+
 const char* const kChooserUsage =
     "Usage: zembrook-chooser --launcher PATH --data DIR [--] [FILE]\n"
     "Shows Zembrook's ladder of levels in a window; a click on a level plays it.\n"
@@ -10,50 +13,54 @@ const char* const kChooserUsage =
     "  -h, --help       show this help and exit\n"
     "\n"
     "A FILE is played at once, as 'PATH -- FILE', and the ladder is shown after it.\n"
+    "A ladder longer than the window scrolls with the wheel, the arrow keys, Page Up and Down,\n"
+    "Home and End.\n"
     "Exit status: 0 when the window is closed, 1 when the ladder cannot be shown, 2 on bad "
     "usage.\n";
 
 namespace {
 
-void take(std::optional<std::string>& file, const std::string& word) {
-    if (word.empty()) {
-        throw UsageError("the level file name is empty");
+// The value of an option the chooser cannot do without. The parser gathers it in a list, so
+// that an option given an empty value is told apart from one not given at all; the last one
+// given counts.
+std::string required(const std::string& name, const std::vector<std::string>& given) {
+    if (given.empty()) {
+        throw UsageError(name + " is missing");
     }
-    if (file) {
-        throw UsageError("one level file at most, but both '" + *file + "' and '" + word +
-                         "' were given");
+    if (given.back().empty()) {
+        throw UsageError(name + " needs a value");
     }
-    file = word;
+    return given.back();
 }
 
 }  // namespace
 
 ChooserOptions ChooserOptions::parse(const std::vector<std::string>& words) {
     ChooserOptions options;
-    std::optional<std::string> launcher;
-    std::optional<std::string> data;
-    bool operands = false;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (operands || word.empty() || word == "-" || word[0] != '-') {
-            take(options.file, word);
-        } else if (word == "--") {
-            operands = true;
-        } else if (word == "-h" || word == "--help") {
-            options.help = true;
-        } else if (word == "--launcher" || word == "--data") {
-            if (i + 1 == words.size() || words[i + 1].empty()) {
-                throw UsageError(word + " needs a value");
-            }
-            (word == "--launcher" ? launcher : data) = words[++i];
-        } else {
-            throw UsageError("unknown option '" + word + "'");
+    std::vector<std::string> launchers;
+    std::vector<std::string> datas;
+    const std::vector<std::string> files = OptionParser("the chooser",
+                                                        {
+                                                            {"--launcher", &launchers},
+                                                            {"--data", &datas},
+                                                            {"--help", &options.help},
+                                                            {"-h", &options.help},
+                                                        })
+                                               .parse(words);
+    if (options.help) {
+        return options;
+    }
+    options.launcher = required("--launcher", launchers);
+    options.data = required("--data", datas);
+    if (files.size() > 1) {
+        throw UsageError("one level file at most, but both '" + files[0] + "' and '" + files[1] +
+                         "' were given");
+    }
+    if (!files.empty()) {
+        if (files[0].empty()) {
+            throw UsageError("the level file name is empty");
         }
+        options.file = files[0];
     }
-    if (!options.help && (!launcher || !data)) {
-        throw UsageError(launcher ? "--data is missing" : "--launcher is missing");
-    }
-    options.launcher = launcher.value_or("");
-    options.data = data.value_or("");
     return options;
 }

@@ -1,15 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
-
-// A command line the chooser cannot take; what() says what is wrong with it.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // What the launcher's --choose hands the chooser:
 //   zembrook-chooser --launcher PATH --data DIR [--] [FILE]

@@ -1,53 +1,77 @@
 #include "Ladder.hpp"
 
+#include "PlainFile.hpp"
+#include "Thumbnail.hpp"
 #include "console/DiagnosticPrinter.hpp"
-#include "console/Printable.hpp"
 #include "levelformat/LevelCheck.hpp"
-#include "levelformat/LevelPicture.hpp"
 
 namespace {
+
+using Severity = Diagnostic::Severity;
+
+[[noreturn]] void refuse(const std::string& file, const std::string& message) {
+    throw LadderError({file, {Severity::Error, 0, 0, message}});
+}
+
+LevelManifest readManifest(const std::string& path) {
+    const PlainFileText read = readPlainFile(path, LevelCheck::kLargestFile);
+    if (!read.problem.empty()) {
+        refuse(path, read.problem);
+    }
+    return LevelManifest::read(read.text, path);
+}
 
 // The launcher refuses a level with errors, so a rung that could never be played is refused
 // here already; the checker's first finding says why.
 const TileMap& playableMap(const std::string& path, const LevelReport& report) {
     for (const Diagnostic& diagnostic : report.diagnostics) {
-        if (diagnostic.severity == Diagnostic::Severity::Error) {
-            throw LadderError(printable(DiagnosticPrinter::format(path, diagnostic)));
+        if (diagnostic.severity == Severity::Error) {
+            throw LadderError({path, diagnostic});
         }
     }
     if (!report.map) {
-        throw LadderError(path + ": error: holds no map");
+        refuse(path, "holds no map");
     }
     return *report.map;
 }
 
-LevelManifest readManifest(const std::string& path) {
+sf::Image paint(Thumbnail& painter, const std::string& path, const TileMap& map, unsigned side) {
     try {
-        return LevelManifest::readFile(path);
-    } catch (const ManifestError& error) {
-        throw LadderError(error.what());
-    }
-}
-
-sf::Image paint(LevelPicture& painter, const std::string& path, const TileMap& map) {
-    try {
-        return painter.paint(map);
+        return painter.paint(map, side);
     } catch (const std::runtime_error& error) {
-        throw LadderError(path + ": error: cannot be painted: " + error.what());
+        refuse(path, std::string("cannot be painted: ") + error.what());
     }
 }
 
 }  // namespace
 
-Ladder Ladder::load(const std::string& dataFolder) {
+LadderError::LadderError(LadderFinding finding)
+    : std::runtime_error(DiagnosticPrinter::format(finding.file, finding.diagnostic)),
+      found(std::move(finding)) {}
+
+Ladder Ladder::load(const std::string& dataFolder, unsigned pictureSide) {
     const std::string levelFolder = dataFolder + "/levels/";
-    const LevelManifest manifest = readManifest(levelFolder + "levels.tsv");
-    LevelPicture painter(dataFolder + "/assets/textures");
+    const std::string manifestPath = levelFolder + "levels.tsv";
+    const LevelManifest manifest = readManifest(manifestPath);
+    Thumbnail painter(dataFolder + "/assets/textures");
     Ladder ladder;
     for (const LevelEntry& entry : manifest.entries()) {
         const std::string path = levelFolder + entry.file;
-        const LevelReport report = LevelCheck::checkFile(path);
-        ladder.rungs.push_back({entry, paint(painter, path, playableMap(path, report))});
+        const PlainFileText read = readPlainFile(path, LevelCheck::kLargestFile);
+        if (!read.problem.empty()) {
+            ladder.skipped.push_back(
+                {path,
+                 {Severity::Warning, 0, 0,
+                  read.problem + "; the level '" + entry.name + "' is left out"}});
+            continue;
+        }
+        const LevelReport report = LevelCheck::checkText(read.text);
+        ladder.rungs.push_back(
+            {entry, paint(painter, path, playableMap(path, report), pictureSide)});
+    }
+    if (ladder.rungs.empty()) {
+        refuse(manifestPath,
+               "none of its " + std::to_string(manifest.entries().size()) + " levels can be read");
     }
     return ladder;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "console/Printable.hpp"
 #include "toolkit/ColorGradient.hpp"
 
 namespace {
@@ -14,8 +15,11 @@ const sf::Color kCard(28, 28, 34);
 const sf::Color kLitCard(48, 48, 62);
 const sf::Color kQuiet(170, 170, 170);
 const sf::Color kTrouble(235, 120, 100);
-// Room at the card's right for the difficulty.
-constexpr float kDifficultyWidth = 96.f;
+const sf::Color kScrollBar(90, 90, 100);
+const sf::Uint32 kEllipsis = 0x2026;
+// More characters than a line of the window holds, so that a line of any length from outside
+// costs no more to fit than this.
+constexpr std::size_t kLongestLine = 300;
 
 // The timeline's outbreak colours, from a calm green through yellow to red, so that a hard
 // level looks like a town being lost.
@@ -30,29 +34,42 @@ sf::Color difficultyColour(int difficulty) {
     return gradient.sampleColor(static_cast<float>(difficulty) / 100.f);
 }
 
-// Cuts a line that would run into its neighbour, and says so with an ellipsis.
+// Cuts a line that would run into its neighbour, and says so with an ellipsis; a room too
+// narrow for even the ellipsis shows nothing. The longest start that fits is searched by
+// halves, since a manifest's line may be long.
 void fitWidth(sf::Text& text, float width) {
-    sf::String shown = text.getString();
-    while (text.getLocalBounds().width > width && !shown.isEmpty()) {
-        shown.erase(shown.getSize() - 1);
-        text.setString(shown + sf::String(static_cast<sf::Uint32>(0x2026)));
+    const sf::String whole = text.getString();
+    if (text.getLocalBounds().width <= width) {
+        return;
+    }
+    std::size_t fits = 0;
+    std::size_t tooLong = whole.getSize();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = (fits + tooLong) / 2;
+        text.setString(whole.substring(0, middle) + sf::String(kEllipsis));
+        (text.getLocalBounds().width <= width ? fits : tooLong) = middle;
+    }
+    text.setString(whole.substring(0, fits) + sf::String(kEllipsis));
+    if (text.getLocalBounds().width > width) {
+        text.setString("");
     }
 }
 
 }  // namespace
 
-LadderView::LadderView(const Ladder& ladder, const sf::Font& font, sf::Vector2f window)
+LadderView::LadderView(const Ladder& ladder, const sf::Font& font, sf::Vector2f size)
     : ladder(ladder),
       font(font),
-      windowSize(window),
-      places(ladder.levels().size(), window),
+      size(size),
+      places(ladder.levels().size(), size),
       pictures(ladder.levels().size()) {
     for (std::size_t level = 0; level < pictures.size(); ++level) {
         if (!pictures[level].loadFromImage(ladder.levels()[level].picture)) {
             throw std::runtime_error("cannot make a texture of the picture of '" +
                                      ladder.levels()[level].entry.name + "'");
         }
-        // Shown many times smaller than painted: mipmaps keep the streets from shimmering.
+        // A crowded ladder shows the pictures smaller than painted: mipmaps keep the streets
+        // from shimmering.
         pictures[level].setSmooth(true);
         pictures[level].generateMipmap();
     }
@@ -60,28 +77,67 @@ LadderView::LadderView(const Ladder& ladder, const sf::Font& font, sf::Vector2f 
 
 void LadderView::draw(sf::RenderTarget& target, std::optional<std::size_t> lit,
                       const std::string& message) const {
+    target.setView(wholeView());
     target.clear(sf::Color::Black);
     drawHeader(target);
-    for (std::size_t level = 0; level < pictures.size(); ++level) {
-        drawCard(target, level, lit == level);
-    }
+    drawScrollBar(target);
     // A card may cut its idea short; the footer has room for the whole line of the lit one.
-    sf::Text footer = text(message, 16.f, kTrouble);
+    sf::Text footer = text(message, 16, kTrouble);
     if (message.empty() && lit) {
         const LevelEntry& entry = ladder.levels()[*lit].entry;
-        footer = text(entry.title + ": " + entry.idea, 16.f, kQuiet);
+        footer = text(entry.title + ": " + entry.idea, 16, kQuiet);
     }
-    footer.setPosition(LadderLayout::kMargin, windowSize.y - LadderLayout::kFooter + 10.f);
-    fitWidth(footer, windowSize.x - 2.f * LadderLayout::kMargin);
+    footer.setPosition(LadderLayout::kMargin, size.y - LadderLayout::kFooter + 10.f);
+    fitWidth(footer, size.x - 2.f * LadderLayout::kMargin);
     target.draw(footer);
+
+    // Only the cards in the band are drawn, and nothing of them outside it.
+    target.setView(bandView());
+    const sf::FloatRect band = places.band();
+    for (std::size_t level = 0; level < pictures.size(); ++level) {
+        const sf::FloatRect box = places.card(level);
+        if (box.top + box.height >= band.top + scroll &&
+            box.top <= band.top + band.height + scroll) {
+            drawCard(target, level, lit == level);
+        }
+    }
+    target.setView(wholeView());
+}
+
+std::optional<std::size_t> LadderView::levelAt(const sf::RenderTarget& target,
+                                               sf::Vector2i pixel) const {
+    const sf::Vector2f onWindow = target.mapPixelToCoords(pixel, wholeView());
+    if (!places.band().contains(onWindow)) {
+        return std::nullopt;
+    }
+    return places.levelAt(target.mapPixelToCoords(pixel, bandView()));
+}
+
+void LadderView::scrollBy(float distance) {
+    scroll = std::clamp(scroll + distance, 0.f, places.scrollLimit());
+}
+
+sf::View LadderView::wholeView() const {
+    return sf::View(sf::FloatRect(0.f, 0.f, size.x, size.y));
+}
+
+sf::View LadderView::bandView() const {
+    const sf::FloatRect band = places.band();
+    sf::View view(sf::FloatRect(band.left, band.top + scroll, band.width, band.height));
+    view.setViewport(sf::FloatRect(band.left / size.x, band.top / size.y, band.width / size.x,
+                                   band.height / size.y));
+    return view;
 }
 
 void LadderView::drawHeader(sf::RenderTarget& target) const {
-    sf::Text name = text("Zembrook", 40.f, sf::Color::White);
+    sf::Text name = text("Zembrook", 40, sf::Color::White);
     name.setStyle(sf::Text::Bold);
     name.setPosition(LadderLayout::kMargin, 12.f);
     target.draw(name);
-    sf::Text hint = text("Click a level to play it, the easiest first. Esc quits.", 16.f, kQuiet);
+    const std::string scrolls =
+        places.scrollLimit() > 0.f ? " The wheel and the arrow keys scroll." : "";
+    sf::Text hint =
+        text("Click a level to play it, the easiest first." + scrolls + " Esc quits.", 16, kQuiet);
     hint.setPosition(LadderLayout::kMargin, 62.f);
     target.draw(hint);
 }
@@ -103,44 +159,55 @@ void LadderView::drawCard(sf::RenderTarget& target, std::size_t level, bool lit)
     picture.setPosition(frame.left, frame.top);
     target.draw(picture);
 
-    // Sizes follow the card, so that a crowded ladder still fits its lines inside each card.
     const LevelEntry& entry = ladder.levels()[level].entry;
-    const float left = frame.left + frame.width + 12.f;
-    const float width = box.left + box.width - kDifficultyWidth - left;
-    const float big = std::clamp(box.height * 0.27f, 13.f, 24.f);
-    const float small = std::clamp(box.height * 0.2f, 11.f, 16.f);
-    sf::Text title = text(entry.title, big, sf::Color::White);
+    const CardText place = places.text(level);
+    sf::Text title = text(entry.title, place.titleSize, sf::Color::White);
     title.setStyle(sf::Text::Bold);
-    title.setPosition(left, frame.top);
-    fitWidth(title, width);
+    title.setPosition(place.title);
+    fitWidth(title, place.width);
     target.draw(title);
-    sf::Text idea = text(entry.idea, small, kQuiet);
-    idea.setPosition(left, frame.top + big * 1.35f);
-    fitWidth(idea, width);
+    sf::Text idea = text(entry.idea, place.lineSize, kQuiet);
+    idea.setPosition(place.idea);
+    fitWidth(idea, place.width);
     target.draw(idea);
-    sf::Text name = text("zembrook " + entry.name, small, kQuiet);
-    name.setPosition(left, frame.top + big * 1.35f + small * 1.4f);
-    fitWidth(name, width);
+    sf::Text name = text("zembrook " + entry.name, place.lineSize, kQuiet);
+    name.setPosition(place.name);
+    fitWidth(name, place.width);
     target.draw(name);
-    drawDifficulty(target, box, entry.difficulty);
+    drawDifficulty(target, place, entry.difficulty);
 }
 
-void LadderView::drawDifficulty(sf::RenderTarget& target, const sf::FloatRect& card,
+void LadderView::drawDifficulty(sf::RenderTarget& target, const CardText& place,
                                 int difficulty) const {
-    const float size = std::clamp(card.height * 0.4f, 16.f, 36.f);
-    sf::Text figure = text(std::to_string(difficulty), size, difficultyColour(difficulty));
+    sf::Text figure =
+        text(std::to_string(difficulty), place.figureSize, difficultyColour(difficulty));
     figure.setStyle(sf::Text::Bold);
-    const float middle = card.left + card.width - kDifficultyWidth / 2.f;
-    figure.setPosition(middle - figure.getLocalBounds().width / 2.f, card.top + 4.f);
+    figure.setPosition(place.difficultyMiddle - figure.getLocalBounds().width / 2.f,
+                       place.figureTop);
     target.draw(figure);
-    sf::Text label = text("difficulty", std::clamp(card.height * 0.16f, 10.f, 13.f), kQuiet);
-    label.setPosition(middle - label.getLocalBounds().width / 2.f, card.top + 8.f + size * 1.15f);
+    sf::Text label = text("difficulty", place.labelSize, kQuiet);
+    label.setPosition(place.difficultyMiddle - label.getLocalBounds().width / 2.f, place.labelTop);
     target.draw(label);
 }
 
-sf::Text LadderView::text(const std::string& utf8, float size, sf::Color colour) const {
-    sf::Text shown(sf::String::fromUtf8(utf8.begin(), utf8.end()), font,
-                   static_cast<unsigned>(size));
-    shown.setFillColor(colour);
-    return shown;
+void LadderView::drawScrollBar(sf::RenderTarget& target) const {
+    const float limit = places.scrollLimit();
+    if (limit <= 0.f) {
+        return;
+    }
+    // In the right margin, as much shorter than the band as the band is than the ladder.
+    const sf::FloatRect band = places.band();
+    const float length = std::max(24.f, band.height * band.height / (band.height + limit));
+    sf::RectangleShape bar({6.f, length});
+    bar.setPosition(size.x - LadderLayout::kMargin / 2.f - 3.f,
+                    band.top + (band.height - length) * scroll / limit);
+    bar.setFillColor(kScrollBar);
+    target.draw(bar);
+}
+
+sf::Text LadderView::text(const std::string& utf8, unsigned letters, sf::Color colour) const {
+    const std::string shown = printable(utf8, kLongestLine);
+    sf::Text line(sf::String::fromUtf8(shown.begin(), shown.end()), font, letters);
+    line.setFillColor(colour);
+    return line;
 }

@@ -8,10 +8,9 @@
 #include <SFML/System/Err.hpp>
 #include <SFML/Window/Event.hpp>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,9 +20,14 @@
 #include "Ladder.hpp"
 #include "LadderView.hpp"
 #include "app/DisplayConnection.hpp"
+#include "console/DiagnosticPrinter.hpp"
+#include "console/Printable.hpp"
+#include "console/UsageError.hpp"
 
 namespace {
 
+const char* const kProgram = "zembrook-chooser";
+// The size the ladder is drawn at; a window of another size shows it stretched.
 const sf::Vector2u kWindowSize(1024, 768);
 
 sf::Font loadFont(const std::string& data) {
@@ -35,9 +39,16 @@ sf::Font loadFont(const std::string& data) {
     return font;
 }
 
+// A line that is already whole, such as the game's own words, as it came but printable.
+void passOn(DiagnosticPrinter& printer, const std::string& line) {
+    printer.verbatim(printable(line) + "\n");
+}
+
 // Plays through the launcher and gives what the player should read under the ladder after.
-std::string play(const std::vector<std::string>& command, const std::string& what) {
-    const ChildOutcome outcome = ChildProcess::run(command);
+std::string play(const std::vector<std::string>& command, const std::string& what,
+                 DiagnosticPrinter& printer) {
+    const ChildOutcome outcome =
+        ChildProcess::run(command, [&printer](const std::string& line) { passOn(printer, line); });
     if (outcome.status == 0) {
         return {};
     }
@@ -48,10 +59,40 @@ std::string play(const std::vector<std::string>& command, const std::string& wha
            std::to_string(outcome.status);
 }
 
+// How far a key or the wheel scrolls the ladder, in its pixels; none for other events.
+std::optional<float> scrolling(const sf::Event& event, const LadderLayout& layout) {
+    if (event.type == sf::Event::MouseWheelScrolled &&
+        event.mouseWheelScroll.wheel == sf::Mouse::VerticalWheel) {
+        return -event.mouseWheelScroll.delta * layout.rowStep();
+    }
+    if (event.type != sf::Event::KeyPressed) {
+        return std::nullopt;
+    }
+    // Home and End go further than the ladder is long; the view stops at its ends.
+    const float whole = layout.scrollLimit();
+    switch (event.key.code) {
+        case sf::Keyboard::Up:
+            return -layout.rowStep();
+        case sf::Keyboard::Down:
+            return layout.rowStep();
+        case sf::Keyboard::PageUp:
+            return -layout.pageStep();
+        case sf::Keyboard::PageDown:
+            return layout.pageStep();
+        case sf::Keyboard::Home:
+            return -whole;
+        case sf::Keyboard::End:
+            return whole;
+        default:
+            return std::nullopt;
+    }
+}
+
 // Shows the ladder until a level is clicked; none when the player closes the window instead.
-std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, const LadderView& view,
+std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, LadderView& view,
                                        const std::string& message) {
     std::optional<std::size_t> lit;
+    std::optional<sf::Vector2i> pointer;
     for (;;) {
         view.draw(window, lit, message);
         window.display();
@@ -60,7 +101,9 @@ std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, const LadderVie
             return std::nullopt;
         }
         do {
-            const auto& mouse = event.mouseButton;
+            if (const std::optional<float> distance = scrolling(event, view.layout())) {
+                view.scrollBy(*distance);
+            }
             switch (event.type) {
                 case sf::Event::Closed:
                     return std::nullopt;
@@ -70,16 +113,15 @@ std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, const LadderVie
                     }
                     break;
                 case sf::Event::MouseMoved:
-                    lit = view.layout().levelAt(
-                        sf::Vector2f(sf::Vector2i(event.mouseMove.x, event.mouseMove.y)));
+                    pointer = sf::Vector2i(event.mouseMove.x, event.mouseMove.y);
                     break;
                 case sf::Event::MouseLeft:
-                    lit.reset();
+                    pointer.reset();
                     break;
                 case sf::Event::MouseButtonPressed:
-                    if (mouse.button == sf::Mouse::Left) {
-                        const auto chosen =
-                            view.layout().levelAt(sf::Vector2f(sf::Vector2i(mouse.x, mouse.y)));
+                    if (event.mouseButton.button == sf::Mouse::Left) {
+                        const auto chosen = view.levelAt(
+                            window, sf::Vector2i(event.mouseButton.x, event.mouseButton.y));
                         if (chosen) {
                             return chosen;
                         }
@@ -89,21 +131,37 @@ std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, const LadderVie
                     break;
             }
         } while (window.pollEvent(event));
+        // After a move, a scroll or a resize alike, the card under the pointer is lit.
+        lit = pointer ? view.levelAt(window, *pointer) : std::nullopt;
     }
 }
 
-int choose(const ChooserOptions& options) {
-    const Ladder ladder = Ladder::load(options.data);
+// The first level left out, under the ladder, for a player who has no terminal to read.
+std::string leftOutMessage(const Ladder& ladder) {
+    const std::vector<LadderFinding>& leftOut = ladder.leftOut();
+    if (leftOut.empty()) {
+        return {};
+    }
+    const std::size_t more = leftOut.size() - 1;
+    return DiagnosticPrinter::format(leftOut[0].file, leftOut[0].diagnostic) +
+           (more > 0 ? " (and " + std::to_string(more) + " more)" : "");
+}
+
+int choose(const ChooserOptions& options, DiagnosticPrinter& printer) {
+    const Ladder ladder = Ladder::load(options.data, LadderLayout::kLargestPicture);
+    for (const LadderFinding& skipped : ladder.leftOut()) {
+        printer.finding(skipped.file, skipped.diagnostic);
+    }
     const sf::Font font = loadFont(options.data);
     if (access(options.launcher.c_str(), X_OK) != 0) {
         throw std::runtime_error(options.launcher + " cannot be run: " + std::strerror(errno));
     }
     const DisplayConnection display("the levels");
-    std::string message;
+    std::string message = leftOutMessage(ladder);
     if (options.file) {
-        message = play({options.launcher, "--", *options.file}, *options.file);
+        message = play({options.launcher, "--", *options.file}, *options.file, printer);
     }
-    const LadderView view(ladder, font, sf::Vector2f(kWindowSize));
+    LadderView view(ladder, font, sf::Vector2f(kWindowSize));
     sf::RenderWindow window;
     for (;;) {
         // The window goes while a level is played, so that only the game's is on screen.
@@ -116,7 +174,7 @@ int choose(const ChooserOptions& options) {
             return 0;
         }
         const LevelEntry& entry = ladder.levels()[*chosen].entry;
-        message = play({options.launcher, entry.name}, entry.title);
+        message = play({options.launcher, entry.name}, entry.title, printer);
     }
 }
 
@@ -126,24 +184,28 @@ int main(int argc, char** argv) {
     // Every failure is told below in one line of our own; the library's lines would only add
     // a second, vaguer one.
     sf::err().rdbuf(nullptr);
-    ChooserOptions options;
+    DiagnosticPrinter printer(kProgram, Output(std::cerr, "standard error"),
+                              Diagnostic::Severity::Warning);
     try {
-        options = ChooserOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const UsageError& error) {
-        std::cerr << "zembrook-chooser: " << error.what() << '\n'
-                  << "Try 'zembrook-chooser --help' for more information.\n";
+        const ChooserOptions options =
+            ChooserOptions::parse(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.help) {
+            writeStandardOutput(kChooserUsage);
+            return 0;
+        }
+        return choose(options, printer);
+    } catch (const UsageError& mistake) {
+        printer.error(mistake.what());
+        printer.verbatim(std::string("Try '") + kProgram + " --help' for more information.\n");
         return 2;
-    }
-    if (options.help) {
-        std::cout << kChooserUsage;
-        return 0;
-    }
-    try {
-        return choose(options);
     } catch (const LadderError& error) {
-        std::cerr << error.what() << '\n';
+        printer.finding(error.finding().file, error.finding().diagnostic);
+    } catch (const ManifestError& error) {
+        printer.finding(error.file(), error.diagnostic());
+    } catch (const std::bad_alloc&) {
+        printer.error("out of memory");
     } catch (const std::exception& error) {
-        std::cerr << "zembrook-chooser: " << error.what() << '\n';
+        printer.error(error.what());
     }
     return 1;
 }

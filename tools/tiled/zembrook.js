@@ -22,6 +22,8 @@
 var zembrookFolder = FileInfo.path(FileInfo.canonicalPath(__filename));
 
 var zembrookLevel = {
+    // Copies for where the extension is used alone; its test holds them to the checker's
+    // LevelCheck::kSmallestSide and the game's TileMap::kMaxSize.
     smallestSide: 3, // the checker refuses less: no cell would be left inside the ring
     largestSide: 512, // the game refuses more
     tilesetImage: zembrookFolder + "/zembrook-tiles.png",

@@ -6,13 +6,18 @@
 #include "console/UsageError.hpp"
 #include "levelformat/LevelCheck.hpp"
 
+std::string checkSynopsis() {
+    return "FILE...";
+}
+
 int checkCommand(const std::vector<std::string>& arguments, DiagnosticPrinter&) {
     const std::vector<std::string> files = OptionParser("check", {}).parse(arguments);
     if (files.empty()) {
         throw UsageError("check needs at least one level file");
     }
     // The findings are what check makes, so they go to standard output, warnings and all.
-    DiagnosticPrinter findings(Output(std::cout, "standard output"), Diagnostic::Severity::Warning);
+    DiagnosticPrinter findings(kProgramName, Output(std::cout, "standard output"),
+                               Diagnostic::Severity::Warning);
     bool errors = false;
     for (const std::string& file : files) {
         const LevelReport report = LevelCheck::checkFile(file);

@@ -14,6 +14,28 @@ int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter
 int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int manifestCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 
-// The usage text, also shown after a mistake on the command line.
-extern const char* const kUsage;
+// What each takes after its name, "FILE [--csv] [--seeds N]...", from the table of options it
+// parses with.
+std::string checkSynopsis();
+std::string simulateSynopsis();
+std::string renderSynopsis();
+std::string openingsSynopsis();
+std::string ladderSynopsis();
+std::string manifestSynopsis();
+
+// A command as main runs it and the usage shows it.
+struct NamedCommand {
+    const char* name;
+    int (*run)(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+    std::string (*synopsis)();
+};
+
+// Every command, in the order the usage shows them.
+const std::vector<NamedCommand>& commands();
+
+// The program's name, which starts its own messages.
+extern const char* const kProgramName;
+// The usage, also shown after a mistake on the command line.
+std::string usage();

@@ -1,16 +1,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "cli/CommandSupport.hpp"
 #include "cli/Commands.hpp"
+#include "cli/SharedOptions.hpp"
 #include "console/DiagnosticPrinter.hpp"
 #include "console/OptionParser.hpp"
 #include "console/UsageError.hpp"
 #include "levelformat/LevelCheck.hpp"
 #include "levelformat/LevelManifest.hpp"
+#include "levelformat/ManifestWriter.hpp"
+#include "play/GameCounts.hpp"
 #include "play/OpeningSearch.hpp"
 #include "play/ReferencePlayers.hpp"
 #include "report/LadderRules.hpp"
@@ -19,24 +22,25 @@
 
 namespace {
 
-constexpr int kSeeds = 8;
-constexpr long kMinutes = 10;
+constexpr int kSeeds = GameCounts::kSeeds;
+constexpr long kMinutes = GameCounts::kMinutes;
 
 struct Settings {
     std::string manifest;
     bool write = false;
-    long jobs = 0;
+    SharedOptions shared;
 };
+
+std::vector<OptionRow> rows(Settings& settings) {
+    std::vector<OptionRow> rows = settings.shared.rows({SharedOptions::Row::Jobs});
+    rows.insert(rows.begin(), {{"--write", &settings.write}});
+    return rows;
+}
 
 Settings parse(const std::vector<std::string>& arguments) {
     Settings settings;
     const std::vector<std::string> files =
-        OptionParser("ladder",
-                     {
-                         {"--write", &settings.write},
-                         {"--jobs", WholeNumber{&settings.jobs, 1, 100000}},
-                     })
-            .parse(arguments);
+        OptionParser("ladder", parserRows(rows(settings))).parse(arguments);
     if (files.size() != 1) {
         throw UsageError("ladder needs one manifest, such as levels/levels.tsv");
     }
@@ -59,12 +63,18 @@ Measured measure(const TileMap& level, int jobs) {
     const PlayerReport report("", kMinutes,
                               PlayerGames::play(level, ReferencePlayers::names(), settings,
                                                 {quiet, quiet}, &openings.nearTheOutbreak));
-    Measured measured;
-    measured.rung.difficulty = *report.difficulty();
     std::vector<double> fallen;
     for (const SeedRun& run : report.runsOf("idle")) {
         fallen.push_back(figures::secondsAt(run.lastHumanStep));
     }
+    const std::optional<int> difficulty = report.difficulty();
+    if (!difficulty || fallen.empty()) {
+        throw std::runtime_error(
+            "the difficulty takes the games of every reference player, and some were not "
+            "played");
+    }
+    Measured measured;
+    measured.rung.difficulty = *difficulty;
     measured.rung.shortestIdleSeconds = *std::min_element(fallen.begin(), fallen.end());
     measured.falls = figures::moment(figures::median(fallen), "held");
     measured.rung.openingsTried = openings.tried;
@@ -78,7 +88,7 @@ Measured measure(const TileMap& level, int jobs) {
 void problem(DiagnosticPrinter& diagnostics, const std::string& manifest, const LevelEntry& entry,
              const std::string& message) {
     diagnostics.finding(manifest,
-                        {Diagnostic::Severity::Error, entry.line, 1, entry.name + ": " + message});
+                        {Diagnostic::Severity::Error, entry.line, 0, entry.name + ": " + message});
 }
 
 // The figures written for a level that the simulator does not find; none when it agrees.
@@ -98,37 +108,22 @@ std::vector<std::string> disagreements(const LevelEntry& entry, const Measured& 
     return found;
 }
 
-// Puts the measured figures in place of the written ones, every other byte kept.
-void rewrite(const std::string& path, const std::vector<LevelEntry>& entries,
-             const std::vector<Measured>& measured) {
-    std::ifstream input(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(input, line);) {
-        lines.push_back(line);
-    }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::string& line = lines[static_cast<std::size_t>(entries[i].line - 1)];
-        std::size_t cut = 0;
-        for (int tab = 0; tab < 4; ++tab) {
-            cut = line.find('\t', cut) + 1;
-        }
-        line = line.substr(0, cut) + std::to_string(measured[i].rung.difficulty) + '\t' +
-               measured[i].falls + '\t' + measured[i].openings;
-    }
-    std::ofstream output(path, std::ios::trunc);
-    for (const std::string& line : lines) {
-        output << line << '\n';
-    }
-    if (!output.flush()) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
 }  // namespace
+
+std::string ladderSynopsis() {
+    Settings unused;
+    return "MANIFEST " + synopsisOf(rows(unused));
+}
 
 int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics) {
     const Settings settings = parse(arguments);
+    const int jobs = jobsFor(settings.shared.jobs, diagnostics);
     const LevelManifest manifest = LevelManifest::readFile(settings.manifest);
+    const ManifestWriter writer(settings.manifest);
+    // Minutes of measuring must not end in finding that the result cannot be kept.
+    if (settings.write) {
+        writer.requireWritable();
+    }
     const std::filesystem::path folder = std::filesystem::path(settings.manifest).parent_path();
     const std::vector<LevelEntry>& entries = manifest.entries();
     bool broken = false;
@@ -145,7 +140,7 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
             problem(diagnostics, settings.manifest, entry, "a bundled level must check clean");
             return 1;
         }
-        measured.push_back(measure(*report.map, jobsFor(settings.jobs)));
+        measured.push_back(measure(*report.map, jobs));
         char line[128];
         std::snprintf(line, sizeof line, "%-10s  %10d  %5s  %s\n", entry.name.c_str(),
                       measured.back().rung.difficulty, measured.back().falls.c_str(),
@@ -167,9 +162,14 @@ int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
         problem(diagnostics, settings.manifest, entries[rule.rung], rule.message);
         broken = true;
     }
-    if (settings.write) {
-        rewrite(settings.manifest, entries, measured);
-    }
+    // The figures are shown even when the manifest cannot take them.
     writeStandardOutput(table.str());
+    if (settings.write) {
+        std::vector<LevelFigures> figures;
+        for (const Measured& level : measured) {
+            figures.push_back({level.rung.difficulty, level.falls, level.openings});
+        }
+        writer.replace(manifest, ManifestWriter::withFigures(manifest, figures));
+    }
     return broken ? 1 : 0;
 }

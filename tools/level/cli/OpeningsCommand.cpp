@@ -3,8 +3,10 @@
 
 #include "cli/CommandSupport.hpp"
 #include "cli/Commands.hpp"
+#include "cli/SharedOptions.hpp"
 #include "console/DiagnosticPrinter.hpp"
 #include "console/OptionParser.hpp"
+#include "console/OutputFile.hpp"
 #include "console/UsageError.hpp"
 #include "entities/GameNumbers.hpp"
 #include "levelformat/LevelCheck.hpp"
@@ -18,25 +20,18 @@ namespace {
 struct Settings {
     std::string level;
     std::string picture;
-    long seeds = 8;
-    long minutes = 10;
-    long jobs = 0;
-    long cell = kTileSize;
-    std::string assets = defaultAssets();
+    SharedOptions shared;
 };
+
+std::vector<OptionRow> rows(Settings& settings) {
+    using Row = SharedOptions::Row;
+    return settings.shared.rows({Row::Seeds, Row::Minutes, Row::Jobs, Row::Cell, Row::Assets});
+}
 
 Settings parse(const std::vector<std::string>& arguments) {
     Settings settings;
     const std::vector<std::string> files =
-        OptionParser("openings",
-                     {
-                         {"--seeds", WholeNumber{&settings.seeds, 1, 100000}},
-                         {"--minutes", WholeNumber{&settings.minutes, 1, 10000}},
-                         {"--jobs", WholeNumber{&settings.jobs, 1, 100000}},
-                         {"--cell", WholeNumber{&settings.cell, 1, LevelPicture::kLargestSide}},
-                         {"--assets", &settings.assets},
-                     })
-            .parse(arguments);
+        OptionParser("openings", parserRows(rows(settings))).parse(arguments);
     if (files.size() != 2) {
         throw UsageError("openings needs a level file and a picture file");
     }
@@ -45,16 +40,10 @@ Settings parse(const std::vector<std::string>& arguments) {
     return settings;
 }
 
-std::string buildingName(std::int32_t code) {
-    return code == BuildTurret ? "turret" : code == BuildBarricade ? "barricade" : "mine";
-}
-
 // "a turret on column 1, row 7 at 0:03 holds 8 of 8 seeds"
 std::string describe(const OpeningResult& result, int seeds) {
     const bool turret = result.opening.code == BuildTurret;
-    return "a " + buildingName(result.opening.code) + " on column " +
-           std::to_string(result.opening.cell.x) + ", row " +
-           std::to_string(result.opening.cell.y) + (turret ? " at 0:03" : " at 0:00") + " holds " +
+    return result.opening.describe() + (turret ? " at 0:03" : " at 0:00") + " holds " +
            std::to_string(result.held) + " of " + std::to_string(seeds) + " seeds";
 }
 
@@ -75,30 +64,44 @@ std::string summary(const std::string& level, const std::vector<OpeningResult>& 
 
 }  // namespace
 
+std::string openingsSynopsis() {
+    Settings unused;
+    return "FILE OUT.png " + synopsisOf(rows(unused));
+}
+
 int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics) {
     const Settings settings = parse(arguments);
+    const OutputFile picture("the picture", settings.picture, {{"the level", settings.level}});
+    const int jobs = jobsFor(settings.shared.jobs, diagnostics);
     const LevelReport report = LevelCheck::checkFile(settings.level);
     diagnostics.findings(settings.level, report.diagnostics);
     if (report.hasErrors()) {
         return 1;
     }
     const TileMap& level = *report.map;
-    if (!LevelPicture::fits(level.size, static_cast<std::uint32_t>(settings.cell))) {
+    const auto cell = static_cast<std::uint32_t>(settings.shared.cell);
+    if (!LevelPicture::fits(level.size, cell)) {
         throw std::runtime_error("the picture would be larger than " +
                                  std::to_string(LevelPicture::kLargestSide) +
                                  " pixels a side; --cell " +
                                  std::to_string(LevelPicture::largestCell(level.size)) + " fits");
     }
     // The pictures are read before the long work, so that a missing one fails at once.
-    LevelPicture painter(settings.assets + "/textures", static_cast<std::uint32_t>(settings.cell));
-    const sf::Image picture = painter.paint(level);
+    LevelPicture painter(settings.shared.assets + "/textures", cell);
+    const sf::Image painted = painter.paint(level);
     const std::vector<Opening> openings = OpeningSearch::everyOpening(level);
-    const int seeds = static_cast<int>(settings.seeds);
+    const int seeds = static_cast<int>(settings.shared.seeds);
     const std::vector<OpeningResult> results = OpeningSearch::tryAll(
-        level, openings, {seeds, timePointsIn(settings.minutes), jobsFor(settings.jobs)},
+        level, openings, {seeds, timePointsIn(settings.shared.minutes), jobs},
         progressOnTerminal("trying " + std::to_string(openings.size()) + " first moves",
                            openings.size()));
-    writePng(paintOpenings(picture, level.size, results, seeds), settings.picture);
-    writeStandardOutput(summary(settings.level, results, seeds, settings.minutes));
+    writePng(paintOpenings(painted, level.size, results, seeds), picture);
+    const std::string text = summary(settings.level, results, seeds, settings.shared.minutes);
+    // Standard output holds the picture then, and the summary, like a report, goes beside it.
+    if (picture.isStandardOutput()) {
+        writeStandardError(text);
+    } else {
+        writeStandardOutput(text);
+    }
     return 0;
 }

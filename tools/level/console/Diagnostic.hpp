@@ -9,7 +9,7 @@ struct Diagnostic {
     enum class Severity { Warning, Error };
 
     Severity severity = Severity::Error;
-    int line = 0;  // 0 when the finding is about the file as a whole (it cannot be read)
-    int column = 0;
+    int line = 0;    // 0 when the finding is about the file as a whole (it cannot be read)
+    int column = 0;  // 0 when it is about the line as a whole, such as a manifest's row
     std::string message;
 };

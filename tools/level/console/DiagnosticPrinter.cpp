@@ -4,8 +4,6 @@
 
 namespace {
 
-const char* const kProgram = "zembrook-level";
-
 const char* name(Diagnostic::Severity severity) {
     return severity == Diagnostic::Severity::Error ? "error" : "warning";
 }
@@ -15,7 +13,10 @@ const char* name(Diagnostic::Severity severity) {
 std::string DiagnosticPrinter::format(const std::string& file, const Diagnostic& diagnostic) {
     std::string place = file + ":";
     if (diagnostic.line > 0) {
-        place += std::to_string(diagnostic.line) + ":" + std::to_string(diagnostic.column) + ":";
+        place += std::to_string(diagnostic.line) + ":";
+    }
+    if (diagnostic.line > 0 && diagnostic.column > 0) {
+        place += std::to_string(diagnostic.column) + ":";
     }
     return place + " " + name(diagnostic.severity) + ": " + diagnostic.message;
 }
@@ -38,7 +39,11 @@ void DiagnosticPrinter::about(const std::string& file, const std::string& text) 
 }
 
 void DiagnosticPrinter::error(const std::string& message) {
-    line(std::string(kProgram) + ": error: " + message);
+    line(program + ": error: " + message);
+}
+
+void DiagnosticPrinter::note(const std::string& message) {
+    line(program + ": note: " + message);
 }
 
 void DiagnosticPrinter::verbatim(const std::string& text) {
@@ -46,7 +51,7 @@ void DiagnosticPrinter::verbatim(const std::string& text) {
 }
 
 void DiagnosticPrinter::progress(const std::string& text, bool last) {
-    output.write("\r" + std::string(kProgram) + ": " + printable(text) + (last ? "\r\033[K" : ""));
+    output.write("\r" + program + ": " + printable(text) + (last ? "\r\033[K" : ""));
     output.flush();
 }
 

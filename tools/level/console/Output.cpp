@@ -41,3 +41,9 @@ void writeStandardOutput(std::string_view text) {
     out.write(text);
     out.finish();
 }
+
+void writeStandardError(std::string_view text) {
+    Output out(std::cerr, "standard error");
+    out.write(text);
+    out.finish();
+}

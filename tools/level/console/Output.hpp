@@ -28,3 +28,5 @@ private:
 
 // A whole result to standard output; throws as finish() does when any of it was lost.
 void writeStandardOutput(std::string_view text);
+// The same to standard error, for a result that standard output cannot take beside another.
+void writeStandardError(std::string_view text);

@@ -1,15 +1,11 @@
 #include "levelformat/LevelCheck.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <sstream>
 
 #include "app/SilentServices.hpp"
 #include "console/Printable.hpp"
+#include "console/SystemCalls.hpp"
 #include "entities/ObjectCode.hpp"
 #include "levelformat/TokenWalk.hpp"
 #include "world/World.hpp"
@@ -119,9 +115,9 @@ std::optional<std::string> sideProblem(std::int64_t side) {
     if (side > TileMap::kMaxSize) {
         return sideAboveLimit(written) + "; the game reads no map from this file";
     }
-    if (side < 3) {
-        return "the side " + written +
-               " is below 3: no cell is left inside the outer ring of walls";
+    if (side < LevelCheck::kSmallestSide) {
+        return "the side " + written + " is below " + std::to_string(LevelCheck::kSmallestSide) +
+               ": no cell is left inside the outer ring of walls";
     }
     return std::nullopt;
 }
@@ -249,32 +245,6 @@ void checkPopulation(const LevelReport& report, std::size_t sideOffset, Findings
     }
 }
 
-// Reads the file, a device or a pipe alike, but never more than `limit` bytes of it: what the
-// file holds beyond is left unread, however much there is. Returns the reason of a failure.
-int readAtMost(const std::string& path, std::size_t limit, std::string& text) {
-    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) {
-        return errno;
-    }
-    // An array of known size, so that a hardened build checks each read against it; a buffer
-    // on the heap would leave the read unchecked, and Debian's tools would say so.
-    char buffer[1 << 16];
-    int reason = 0;
-    while (text.size() < limit) {
-        const ssize_t got = ::read(file, buffer, std::min(sizeof buffer, limit - text.size()));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            reason = got < 0 ? errno : 0;
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(file);
-    return reason;
-}
-
 LevelReport noLevel(const std::string& why) {
     LevelReport report;
     report.diagnostics.push_back({Severity::Error, 0, 0, why});
@@ -293,7 +263,7 @@ LevelReport LevelCheck::checkFile(const std::string& path) {
     std::string text;
     const int reason = readAtMost(path, kLargestFile + 1, text);
     if (reason != 0) {
-        return noLevel("cannot read '" + path + "': " + std::strerror(reason));
+        return noLevel("cannot read '" + path + "': " + whyNot(path, reason));
     }
     if (text.size() > kLargestFile) {
         return noLevel("the file holds more than " + std::to_string(kLargestFile >> 20) +

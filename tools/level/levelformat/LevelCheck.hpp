@@ -32,6 +32,9 @@ public:
     static LevelReport checkFile(const std::string& path);
     static LevelReport checkText(const std::string& text);
 
+    // The smallest side a level may have: with less, the outer ring of walls leaves no cell
+    // inside. The Tiled extension holds the same number, and its test holds it to this one.
+    static constexpr std::uint32_t kSmallestSide = 3;
     // The largest side that fits the window above the timeline and left of the build menu.
     static constexpr std::uint32_t kLargestVisibleSide = 23;
     // A level of the largest side, written as widely as anyone would, takes a few MB. A file

@@ -2,11 +2,18 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
+#include <cstring>
+
+#include "console/DiagnosticPrinter.hpp"
+#include "console/Printable.hpp"
+#include "console/SystemCalls.hpp"
+#include "levelformat/LevelCheck.hpp"
 
 namespace {
 
 constexpr std::size_t kColumns = 7;
+// Characters of a field that a message quotes, enough to find it in the line.
+constexpr std::size_t kLongestQuote = 40;
 
 std::vector<std::string> splitTabs(const std::string& line) {
     std::vector<std::string> columns;
@@ -34,9 +41,16 @@ bool isLevelName(const std::string& name) {
                        [](char c) { return isLower(c) || isDigit(c) || c == '-'; });
 }
 
-// The file is joined to the levels folder, so it must not lead out of it.
+// The file is joined to the levels folder, so it must not lead out of it, and it is copied,
+// installed and handed to shells and the build, so it holds nothing any of them would quote,
+// split or take for an option.
 bool isPlainFileName(const std::string& file) {
-    return !file.empty() && file.front() != '.' && file.find('/') == std::string::npos;
+    const auto plain = [](char c) {
+        return isLower(c) || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '.' || c == '_' ||
+               c == '-';
+    };
+    return !file.empty() && file.front() != '.' && file.front() != '-' &&
+           std::all_of(file.begin(), file.end(), plain);
 }
 
 bool isMinutesAndSeconds(const std::string& text) {
@@ -54,6 +68,11 @@ bool readDifficulty(const std::string& text, int& difficulty) {
            difficulty <= 100;
 }
 
+// A field as a message quotes it: whatever the file holds, one short printable line.
+std::string quoted(const std::string& field) {
+    return "'" + printable(field, kLongestQuote) + "'";
+}
+
 // The reason the line's columns are not a level, or empty when they are.
 std::string problemWith(const std::vector<std::string>& columns, LevelEntry& entry) {
     if (columns.size() != kColumns) {
@@ -63,63 +82,89 @@ std::string problemWith(const std::vector<std::string>& columns, LevelEntry& ent
     }
     entry = {columns[0], columns[1], columns[2], columns[3], 0, columns[5], columns[6]};
     if (!isLevelName(entry.name)) {
-        return "the name '" + entry.name +
-               "' is not a lowercase letter followed by lowercase letters, digits or '-'";
+        return "the name " + quoted(entry.name) +
+               " is not a lowercase letter followed by lowercase letters, digits or '-'";
     }
     if (!isPlainFileName(entry.file)) {
-        return "the file '" + entry.file + "' is not a file name inside the levels folder";
+        return "the file " + quoted(entry.file) +
+               " is not a plain file name inside the levels folder: letters, digits, '.', '_' "
+               "and '-', not starting with '.' or '-'";
     }
     if (entry.title.empty()) {
-        return "the level '" + entry.name + "' has no title";
+        return "the level " + quoted(entry.name) + " has no title";
     }
     if (!readDifficulty(columns[4], entry.difficulty)) {
-        return "the difficulty '" + columns[4] + "' is not a whole number from 0 to 100";
+        return "the difficulty " + quoted(columns[4]) + " is not a whole number from 0 to 100";
     }
     // "held": more than half of the games with nobody building keep some humans to the end.
     if (!isMinutesAndSeconds(entry.falls) && entry.falls != "held") {
-        return "the fall time '" + entry.falls + "' is neither minutes and seconds, m:ss, nor held";
+        return "the fall time " + quoted(entry.falls) +
+               " is neither minutes and seconds, m:ss, nor held";
     }
     return {};
 }
 
-}  // namespace
-
-LevelManifest LevelManifest::readFile(const std::string& path) {
-    std::ifstream input(path);
-    if (!input) {
-        throw ManifestError(path + ": error: cannot be read");
-    }
-    return read(input, path);
+// Blank lines and comments are the maker's, for people: the ladder skips them and a writer
+// keeps them.
+bool isBlankOrComment(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos || line.front() == '#';
 }
 
-LevelManifest LevelManifest::read(std::istream& input, const std::string& fileName) {
+ManifestError wholeFile(const std::string& fileName, const std::string& message) {
+    return ManifestError(fileName, {Diagnostic::Severity::Error, 0, 0, message});
+}
+
+}  // namespace
+
+ManifestError::ManifestError(const std::string& file, Diagnostic diagnostic)
+    : std::runtime_error(DiagnosticPrinter::format(file, diagnostic)),
+      path(file),
+      finding(std::move(diagnostic)) {}
+
+LevelManifest LevelManifest::readFile(const std::string& path) {
+    // A manifest is far smaller than a level; /dev/zero or an endless pipe must not fill the
+    // memory before it is refused.
+    std::string text;
+    const int reason = readAtMost(path, LevelCheck::kLargestFile + 1, text);
+    if (reason != 0) {
+        throw wholeFile(path, std::string("cannot be read: ") + std::strerror(reason));
+    }
+    if (text.size() > LevelCheck::kLargestFile) {
+        throw wholeFile(path, "holds more than " + std::to_string(LevelCheck::kLargestFile >> 20) +
+                                  " MiB, the most a level file may hold; it is no manifest");
+    }
+    return read(std::move(text), path);
+}
+
+LevelManifest LevelManifest::read(std::string text, const std::string& fileName) {
     LevelManifest manifest;
-    std::string line;
-    for (int number = 1; std::getline(input, line); ++number) {
+    std::size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
         // A manifest saved with DOS line ends reads as the same manifest.
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (line.empty() || line.front() == '#') {
+        if (isBlankOrComment(line)) {
             continue;
         }
         LevelEntry entry;
         std::string problem = problemWith(splitTabs(line), entry);
         entry.line = number;
         if (problem.empty() && manifest.find(entry.name) != nullptr) {
-            problem = "the name '" + entry.name + "' is already taken by an earlier line";
+            problem = "the name " + quoted(entry.name) + " is already taken by an earlier line";
         }
         if (!problem.empty()) {
-            throw ManifestError(fileName + ":" + std::to_string(number) + ": error: " + problem);
+            throw ManifestError(fileName, {Diagnostic::Severity::Error, number, 0, problem});
         }
         manifest.levels.push_back(std::move(entry));
     }
-    if (input.bad()) {
-        throw ManifestError(fileName + ": error: cannot be read");
-    }
     if (manifest.levels.empty()) {
-        throw ManifestError(fileName + ": error: names no level");
+        throw wholeFile(fileName, "names no level");
     }
+    manifest.bytes = std::move(text);
     return manifest;
 }
 

@@ -5,10 +5,19 @@
 #include <stdexcept>
 
 #include "app/SilentServices.hpp"
+#include "console/SystemCalls.hpp"
 #include "entities/Entity.hpp"
 #include "levelformat/ScaledImage.hpp"
 #include "ui/Assets.hpp"
 #include "world/World.hpp"
+
+namespace {
+
+// The game's pictures take kilobytes; a file far beyond is none of them, and /dev/zero given as
+// the assets must not fill the memory.
+constexpr std::size_t kLargestPictureFile = std::size_t(64) << 20;
+
+}  // namespace
 
 const sf::Image& LevelPicture::paint(const TileMap& level) {
     const unsigned edge = level.size * cell;
@@ -51,8 +60,13 @@ const sf::Image& LevelPicture::picture(const std::string& name) {
     }
     sf::Image image;
     const std::string path = folder + "/" + name;
-    if (!image.loadFromFile(path)) {
-        throw std::runtime_error("cannot read the picture " + path);
+    // Read here rather than by SFML, which gives no reason for a file it cannot open.
+    std::string bytes;
+    if (const int reason = readAtMost(path, kLargestPictureFile + 1, bytes)) {
+        throw std::runtime_error("cannot read the picture " + path + ": " + whyNot(path, reason));
+    }
+    if (bytes.size() > kLargestPictureFile || !image.loadFromMemory(bytes.data(), bytes.size())) {
+        throw std::runtime_error("cannot read the picture " + path + ": it is not a picture");
     }
     if (cell != static_cast<std::uint32_t>(kTileSize)) {
         const sf::Vector2u size = image.getSize();

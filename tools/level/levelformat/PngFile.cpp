@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "console/OutputFile.hpp"
 #include "console/SystemCalls.hpp"
 
 namespace {
@@ -73,46 +74,50 @@ void checkWhole(const std::string& file) {
     }
 }
 
-// Copies the whole file to the path; returns 0 when every byte arrived, or why not.
-int copy(const std::string& from, const std::string& to) {
+// Copies the whole file to the output; returns 0 when every byte arrived, or why not.
+int copy(const std::string& from, const OutputFile& to) {
     Descriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.fd < 0) {
         return errno;
     }
-    Descriptor out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (out.fd < 0) {
+    const int fd = to.open();
+    if (fd < 0) {
         return errno;
     }
+    // Standard output stays open for whatever else is written to it.
+    Descriptor out(to.isStandardOutput() ? -1 : fd);
     std::vector<char> buffer(std::size_t(1) << 16);
     for (;;) {
         const ssize_t got = ::read(in.fd, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got < 0 || (got > 0 && !writeAll(out.fd, {buffer.data(), std::size_t(got)}))) {
+        if (got < 0 || (got > 0 && !writeAll(fd, {buffer.data(), std::size_t(got)}))) {
             return errno;
         }
         if (got == 0) {
-            return out.close() ? 0 : errno;
+            return to.isStandardOutput() || out.close() ? 0 : errno;
         }
     }
 }
 
 }  // namespace
 
-void writePng(const sf::Image& image, const std::string& path) {
+void writePng(const sf::Image& image, const OutputFile& output) {
     const PrivateFolder folder;
     const std::string encoded = (folder.path / "picture.png").string();
     if (!image.saveToFile(encoded)) {
         throw std::runtime_error("cannot encode the picture in " + encoded);
     }
     checkWhole(encoded);
-    if (const int reason = copy(encoded, path)) {
-        const std::runtime_error failure("cannot write '" + path + "': " + std::strerror(reason));
+    if (const int reason = copy(encoded, output)) {
+        const std::runtime_error failure("cannot write " + output.name() + ": " +
+                                         whyNot(output.path(), reason));
         // A picture cut short would pass for one; a device or a pipe is left alone.
         struct stat status {};
-        if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
-            ::unlink(path.c_str());
+        if (!output.isStandardOutput() && ::lstat(output.path().c_str(), &status) == 0 &&
+            S_ISREG(status.st_mode)) {
+            ::unlink(output.path().c_str());
         }
         throw failure;
     }

@@ -2,6 +2,15 @@
 
 #include "app/HeadlessGame.hpp"
 #include "entities/GameNumbers.hpp"
+#include "entities/ObjectCode.hpp"
+
+std::string Opening::describe() const {
+    const char* const building = code == BuildTurret      ? "turret"
+                                 : code == BuildBarricade ? "barricade"
+                                                          : "mine";
+    return std::string("a ") + building + " on column " + std::to_string(cell.x) + ", row " +
+           std::to_string(cell.y);
+}
 
 void OpeningPlayer::act(HeadlessGame& game) {
     if (!made) {

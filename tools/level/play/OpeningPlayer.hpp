@@ -3,6 +3,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "play/Player.hpp"
 
@@ -11,6 +12,9 @@
 struct Opening {
     std::int32_t code = 0;
     sf::Vector2u cell;
+
+    // "a turret on column 1, row 7"
+    std::string describe() const;
 };
 
 // Makes its opening, then leaves the game to another player, or to nobody.

@@ -16,8 +16,6 @@ namespace {
 constexpr std::int32_t kBuildings[] = {BuildMine, BuildBarricade, BuildTurret};
 // The first minute, in which a good first move has to have been made.
 constexpr std::uint32_t kFirstMinute = 60 * kStepsPerSecond;
-// How many pieces of work each job gets in a search, at the least.
-constexpr std::size_t kPiecesPerJob = 16;
 
 std::vector<sf::Vector2u> freeStreet(const TileMap& level) {
     tk::setRandomSeed(1);
@@ -67,8 +65,13 @@ std::set<std::uint32_t> walkedByZombies(const TileMap& level, int seeds) {
     return walked;
 }
 
+// A search only asks whether a game holds, so it stops a game as soon as that is known.
 SeedRun::Limits searchLimits(const OpeningSearch::Settings& settings) {
-    return {settings.timePoints, true, true};
+    SeedRun::Limits limits;
+    limits.timePoints = settings.timePoints;
+    limits.stopOnceSettled = true;
+    limits.stopOnceFallen = true;
+    return limits;
 }
 
 // Adds one game's outcome to the opening's.
@@ -87,11 +90,15 @@ std::vector<IdleTrace> traceIdleGames(const TileMap& level,
     for (int seed = 1; seed <= settings.seeds; ++seed) {
         seeds.push_back(static_cast<std::uint32_t>(seed));
     }
-    const auto work = [&](std::uint32_t seed, const SeedPool::Tick&) {
+    const auto work = [&](std::uint32_t seed, const GamePool::Tick&) {
         return IdleTrace::play(level, seed, searchLimits(settings)).serialize();
     };
+    const auto name = [](std::uint32_t seed) {
+        return "the game of seed " + std::to_string(seed) + " with nobody building";
+    };
     std::vector<IdleTrace> traces;
-    for (const std::string& text : SeedPool::run(seeds, settings.jobs, work, [](std::size_t) {})) {
+    for (const std::string& text :
+         GamePool::run(seeds, settings.jobs, work, name, [](std::size_t) {})) {
         traces.push_back(IdleTrace::parse(text));
     }
     return traces;
@@ -121,7 +128,7 @@ std::vector<Opening> OpeningSearch::nearTheOutbreak(const TileMap& level, int se
 std::vector<OpeningResult> OpeningSearch::tryAll(const TileMap& level,
                                                  const std::vector<Opening>& openings,
                                                  const Settings& settings,
-                                                 const SeedPool::Progress& progress) {
+                                                 const GamePool::Progress& progress) {
     return tryEach(level, openings, std::vector<bool>(openings.size(), false), settings, progress);
 }
 
@@ -151,7 +158,7 @@ std::vector<OpeningResult> OpeningSearch::tryEach(const TileMap& level,
                                                   const std::vector<Opening>& openings,
                                                   const std::vector<bool>& onlyWhetherHeld,
                                                   const Settings& settings,
-                                                  const SeedPool::Progress& progress) {
+                                                  const GamePool::Progress& progress) {
     const std::vector<IdleTrace> idle = traceIdleGames(level, settings);
     // Per opening, the seeds whose game it changes; the others are the idle games.
     std::vector<std::vector<std::uint32_t>> changed(openings.size());
@@ -171,51 +178,37 @@ std::vector<OpeningResult> OpeningSearch::tryEach(const TileMap& level,
             changed[i].clear();
         }
     }
-    std::vector<std::uint32_t> toPlay;
-    for (std::uint32_t i = 0; i < openings.size(); ++i) {
-        if (!changed[i].empty()) {
-            toPlay.push_back(i);
-        }
-    }
-    // Several openings to a process, as starting one costs about as much as a short game, yet
-    // enough pieces of work for every job to have its share until the end.
-    const std::size_t jobs = static_cast<std::size_t>(std::max(settings.jobs, 1));
-    const std::size_t perProcess = std::max<std::size_t>(1, toPlay.size() / (jobs * kPiecesPerJob));
-    const auto work = [&](std::uint32_t item, const SeedPool::Tick& tick) {
-        std::string text;
-        const std::size_t last = std::min(toPlay.size(), (item + 1) * perProcess);
-        for (std::size_t piece = item * perProcess; piece < last; ++piece) {
-            const std::uint32_t i = toPlay[piece];
-            OpeningResult result{openings[i], 0, 0};
-            for (std::size_t k = 0; k < changed[i].size(); ++k) {
-                OpeningPlayer player(openings[i], nullptr);
-                count(result, SeedRun::play(level, changed[i][k], searchLimits(settings), player),
-                      settings);
-                if (onlyWhetherHeld[i] && result.held <= static_cast<int>(k)) {
-                    break;
-                }
+    const auto work = [&](std::uint32_t item, const GamePool::Tick& tick) {
+        OpeningResult result{openings[item], 0, 0};
+        for (std::size_t k = 0; k < changed[item].size(); ++k) {
+            OpeningPlayer player(openings[item], nullptr);
+            count(result, SeedRun::play(level, changed[item][k], searchLimits(settings), player),
+                  settings);
+            if (onlyWhetherHeld[item] && result.held <= static_cast<int>(k)) {
+                break;
             }
-            tick();
-            text += std::to_string(result.held) + ' ' + std::to_string(result.stepsHeld) + '\n';
         }
-        return text;
+        tick();
+        return std::to_string(result.held) + ' ' + std::to_string(result.stepsHeld);
     };
     std::vector<std::uint32_t> items;
-    for (std::uint32_t item = 0; item * perProcess < toPlay.size(); ++item) {
-        items.push_back(item);
-    }
-    const std::size_t alreadyDone = openings.size() - toPlay.size();
-    const std::vector<std::string> texts = SeedPool::run(
-        items, settings.jobs, work, [&](std::size_t ticks) { progress(alreadyDone + ticks); });
-    std::size_t piece = 0;
-    for (const std::string& text : texts) {
-        std::istringstream lines(text);
-        OpeningResult played;
-        while (lines >> played.held >> played.stepsHeld) {
-            results[toPlay[piece]].held += played.held;
-            results[toPlay[piece]].stepsHeld += played.stepsHeld;
-            ++piece;
+    for (std::uint32_t i = 0; i < openings.size(); ++i) {
+        if (!changed[i].empty()) {
+            items.push_back(i);
         }
+    }
+    const std::size_t alreadyDone = openings.size() - items.size();
+    const auto name = [&](std::uint32_t item) {
+        return "the games of the opening " + openings[item].describe();
+    };
+    const std::vector<std::string> texts =
+        GamePool::run(items, settings.jobs, work, name,
+                      [&](std::size_t ticks) { progress(alreadyDone + ticks); });
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        OpeningResult played;
+        std::istringstream(texts[k]) >> played.held >> played.stepsHeld;
+        results[items[k]].held += played.held;
+        results[items[k]].stepsHeld += played.stepsHeld;
     }
     return results;
 }

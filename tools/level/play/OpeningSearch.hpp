@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "play/GameCounts.hpp"
+#include "play/GamePool.hpp"
 #include "play/OpeningPlayer.hpp"
-#include "play/SeedPool.hpp"
 
 class TileMap;
 
@@ -19,7 +20,7 @@ struct OpeningResult {
 class OpeningSearch {
 public:
     struct Settings {
-        int seeds = 8;
+        int seeds = GameCounts::kSeeds;
         int timePoints = 0;
         int jobs = 1;
         // Takes the game with nobody building for an opening that leaves it alone, instead
@@ -38,7 +39,7 @@ public:
     static std::vector<OpeningResult> tryAll(const TileMap& level,
                                              const std::vector<Opening>& openings,
                                              const Settings& settings,
-                                             const SeedPool::Progress& progress);
+                                             const GamePool::Progress& progress);
 
     // What the ladder asks of a level's openings: those near the outbreak tried on every seed,
     // in their order, for the searching player to rank, and how many of every opening hold every
@@ -58,5 +59,5 @@ private:
                                               const std::vector<Opening>& openings,
                                               const std::vector<bool>& onlyWhetherHeld,
                                               const Settings& settings,
-                                              const SeedPool::Progress& progress);
+                                              const GamePool::Progress& progress);
 };
