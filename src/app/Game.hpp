@@ -36,6 +36,10 @@ public:
     // The same from the level file "TileMap.txt" in the working directory, where the game's
     // binary finds it; a file that cannot be read gives an empty level.
     explicit Game(Services services);
+    // The same game as another at this moment, window and all, lent other services: the
+    // level is not read again and what depends on the grid alone is taken over. Nothing is
+    // drawn from the random engine, so making one leaves the original's future as it was.
+    Game(Services services, const Game& original);
     // The History and the Session point at the members beside them.
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;

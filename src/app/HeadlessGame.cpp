@@ -13,6 +13,9 @@ sf::Vector2f middle(const sf::FloatRect& bounds) {
 HeadlessGame::HeadlessGame(const TileMap& level)
     : game({renderer, sounds, hudRenderer, particles}, level) {}
 
+HeadlessGame::HeadlessGame(const HeadlessGame& original)
+    : game({renderer, sounds, hudRenderer, particles}, original.game) {}
+
 void HeadlessGame::start() {
     if (game.state() == GameState::Title) {
         click({0.f, 0.f});

@@ -12,7 +12,9 @@
 class HeadlessGame {
 public:
     explicit HeadlessGame(const TileMap& level);
-    HeadlessGame(const HeadlessGame&) = delete;
+    // The game as the window shows it now, to be played on in thought: a player imagining
+    // what its clicks would lead to plays the copy and leaves this game as it is.
+    HeadlessGame(const HeadlessGame& original);
     HeadlessGame& operator=(const HeadlessGame&) = delete;
 
     // One fixed step of the game's loop after its input: a simulation step while playing.

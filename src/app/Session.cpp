@@ -44,19 +44,22 @@ void Session::step() {
 }
 
 void Session::update() {
-    if (parts.stepCount % StepsPerTimePoint == 0) {
-        parts.world.addGold(kIncomePerTimePoint);
-        parts.history.record(parts.world.getState());
-        // Lost only when even the oldest moment the player could return to is overrun.
-        const auto summaries = parts.history.summaries();
-        if (!summaries.empty() && summaries.front().zombieRatio >= 1.f) {
-            parts.state = GameState::GameOver;
-        }
+    if (parts.stepCount % StepsPerTimePoint != 0) {
+        // The bar shows the History, which only a record or a jump changes, and a jump
+        // refreshes the bar itself: between records there is nothing new to show.
+        return;
+    }
+    parts.world.addGold(kIncomePerTimePoint);
+    parts.history.record(parts.world.getState());
+    // Lost only when even the oldest moment the player could return to is overrun.
+    const auto summaries = parts.history.summaries();
+    if (!summaries.empty() && summaries.front().zombieRatio >= 1.f) {
+        parts.state = GameState::GameOver;
     }
     // No frame is drawn while a jump plays the skipped steps, and the jump refreshes the bar
     // once it lands, so a bar rebuilt at each of those steps would never be seen.
     if (!parts.history.isBusy()) {
-        refreshTimeline();
+        parts.hud.setTimeline(summaries, parts.history.currentTimePoint());
     }
 }
 

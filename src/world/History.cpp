@@ -4,6 +4,13 @@
 
 History::History(FastForward fastForward) : fastForward(std::move(fastForward)) {}
 
+History::History(const History& original, FastForward fastForward)
+    : present(original.present),
+      entries(original.entries),
+      fastForward(std::move(fastForward)),
+      busy(original.busy),
+      extendOnce(original.extendOnce) {}
+
 void History::record(WorldState state) {
     present.index += 1;
     if (WorldState* existing = findEntry(present)) {

@@ -17,6 +17,8 @@ public:
     using FastForward = std::function<void(TimePoint)>;
 
     explicit History(FastForward fastForward);
+    // The same snapshots and present as another, simulating ahead through its own callback.
+    History(const History& original, FastForward fastForward);
 
     // Stores the present as the next time point, filling a placeholder or an abandoned future.
     void record(WorldState state);

@@ -89,6 +89,21 @@ World::World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& lev
     spawnObjects();
 }
 
+World::World(WorldRenderer& renderer, SoundCues& soundPlayer, const World& original)
+    : renderer(&renderer),
+      state(original.state),
+      soundPlayer(&soundPlayer),
+      wallMasks(original.wallMasks),
+      wallMasksCurrent(original.wallMasksCurrent),
+      silent(original.silent),
+      goldAmount(original.goldAmount) {
+    // The copied trails would still be the original's, and a shot spent here would cut one.
+    for (Projectile& projectile : projectiles) {
+        projectile.emitterConnection = tk::Connection();
+        this->renderer->attachTrail(projectile);
+    }
+}
+
 void World::replaceState(const WorldState& replacement) {
     // Trails read their projectile where it is stored, so none may outlive the list it reads.
     for (Projectile& projectile : projectiles) {

@@ -19,6 +19,9 @@ public:
     // Spawns what the level's codes stand for, drawing every starting heading from the random
     // engine; the app layer reads the level file.
     World(WorldRenderer& renderer, SoundCues& soundPlayer, const TileMap& level);
+    // The same world as another, state, gold and all, lent other services; what only depends
+    // on the grid is taken over instead of worked out again.
+    World(WorldRenderer& renderer, SoundCues& soundPlayer, const World& original);
     // A copy's views would still look into the original's state.
     World(const World&) = delete;
     World& operator=(const World&) = delete;

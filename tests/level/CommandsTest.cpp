@@ -102,7 +102,7 @@ TEST(CommandsTest, PlayersAndOpeningsGiveTheSameOutputEveryTimeAndWithOneJobOrTw
     const Outcome first = players(2);
     ASSERT_EQ(first.status, 0);
     const auto rows = csvRows(first.output);
-    ASSERT_EQ(rows.size(), 1u + 4u * 8u);
+    ASSERT_EQ(rows.size(), 1u + 5u * 8u);
     EXPECT_EQ(rows[1][0], "idle");
     EXPECT_FALSE(rows[1].back().empty()) << "the difficulty";
     EXPECT_EQ(players(2).output, first.output);

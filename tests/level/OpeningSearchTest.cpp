@@ -44,3 +44,21 @@ TEST(OpeningSearchTest, SkippedGamesAndMoreJobsGiveTheResultsOfPlayingEveryGameI
         EXPECT_TRUE(sameResults(tryEvery(level, 2, true), everyGame));
     }
 }
+
+// The ladder's survey gives up an opening far from the outbreak at its first seed lost: the
+// openings it counts as holding every seed, and those it hands the searching player, must be
+// those of trying every opening on every seed.
+TEST(OpeningSearchTest, TheSurveyCountsAndRanksAsTryingEveryOpeningDoes) {
+    for (const char* text : {playtest::kCrowd, playtest::kYard}) {
+        const TileMap level = playtest::levelOf(text);
+        const OpeningSearch::Settings settings{8, 200, 2};
+        const OpeningSearch::Survey survey = OpeningSearch::survey(level, settings);
+        const std::vector<OpeningResult> every = tryEvery(text, 2, true);
+        EXPECT_EQ(survey.tried, static_cast<int>(every.size()));
+        EXPECT_EQ(survey.heldEverySeed,
+                  std::count_if(every.begin(), every.end(), [](auto& r) { return r.held == 8; }));
+        const auto near = OpeningSearch::nearTheOutbreak(level, 8);
+        EXPECT_TRUE(sameResults(survey.nearTheOutbreak,
+                                OpeningSearch::tryAll(level, near, settings, [](std::size_t) {})));
+    }
+}

@@ -29,4 +29,17 @@ const char* const kYard =
 // A zombie in the middle of eight humans: only a mine under it at once saves them.
 const char* const kCrowd = "5\n1 1 1 1 1\n1 3 3 3 1\n1 3 2 3 1\n1 3 3 3 1\n1 1 1 1 1\n";
 
+// Four zombies in the open, nine humans in a corner some twenty seconds' walk away, and, walled
+// off from everything, a zombie beside a human in two pockets: the zombie nearest to a human is
+// one that can never reach it, and a player who only looks at that one misses the real danger.
+const char* const kDecoy =
+    "16\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "1 1 2 1 3 1 1 1 1 1 1 1 1 1 1 1\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n1 0 0 0 0 0 0 0 0 0 2 0 2 0 2 1\n"
+    "1 0 0 0 0 0 0 0 0 0 0 0 0 2 0 1\n1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1\n"
+    "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1\n1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1\n"
+    "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1\n1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1\n"
+    "1 3 0 3 0 3 0 0 0 0 0 0 0 0 0 1\n1 3 0 3 0 3 0 0 0 0 0 0 0 0 0 1\n"
+    "1 3 0 3 0 3 0 0 0 0 0 0 0 0 0 1\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n";
+
 }  // namespace playtest

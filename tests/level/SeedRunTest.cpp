@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PlayTestLevels.hpp"
+#include "app/HeadlessGame.hpp"
 #include "levelformat/LevelCheck.hpp"
 #include "play/RulePlayer.hpp"
 #include "play/SeedRun.hpp"
@@ -79,6 +80,59 @@ TEST(SeedRunTest, ARunComesBackFromItsTextExactly) {
         EXPECT_EQ(back.timePoints[i].zombieShare, played.timePoints[i].zombieShare);
     }
     EXPECT_THROW(SeedRun::parse("7 -1 0 3\n2 3 0.4\n"), std::runtime_error);
+}
+
+// Clicks the timeline at given steps of the game's clock, one jump after the other.
+class Traveller final : public Player {
+public:
+    struct Jump {
+        std::uint32_t atStep;
+        std::int32_t to;
+    };
+    explicit Traveller(std::vector<Jump> jumps) : jumps(std::move(jumps)) {}
+
+    void act(HeadlessGame& game) override {
+        if (next < jumps.size() && jumps[next].atStep == game.stepCount()) {
+            game.clickTimePoint(TimePoint{jumps[next].to});
+            ++next;
+        }
+    }
+
+private:
+    std::vector<Jump> jumps;
+    std::size_t next = 0;
+};
+
+// A game's figures are those of the time it finally took: it ends when its own clock has
+// recorded the time points asked for, however it travelled, and it counts its jumps each way.
+TEST(SeedRunTest, AGameEndsOnItsOwnClockAndCountsItsJumpsEachWay) {
+    struct Case {
+        std::vector<Traveller::Jump> jumps;
+        std::uint32_t back, forward;
+    };
+    const Case cases[] = {
+        {{}, 0, 0},
+        {{{2000, 8}}, 1, 0},              // back three time points at 0:33
+        {{{1000, 9}}, 0, 1},              // ahead three at 0:16
+        {{{2000, 8}, {1500, 12}}, 1, 1},  // back, then on through the same time again
+        {{{2000, 8}, {1500, 80}}, 1, 0},  // a time point the bar does not show
+    };
+    const TileMap level = levelOf(kWalledOff);
+    const SeedRun alone = SeedRun::play(level, 1, 40);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.jumps.size()) + " jumps");
+        Traveller traveller(c.jumps);
+        const SeedRun run = SeedRun::play(level, 1, {40, false}, traveller);
+        EXPECT_EQ(std::make_tuple(run.jumpsBack, run.jumpsForward),
+                  std::make_tuple(c.back, c.forward));
+        EXPECT_EQ(run.steps, 40u * 180u);
+        // The walls keep the town as it is, so every time point counts alike however it came.
+        EXPECT_EQ(run.serialize().substr(run.serialize().find('\n')),
+                  alone.serialize().substr(alone.serialize().find('\n')));
+        const SeedRun back = SeedRun::parse(run.serialize());
+        EXPECT_EQ(std::make_tuple(back.jumpsBack, back.jumpsForward),
+                  std::make_tuple(c.back, c.forward));
+    }
 }
 
 }  // namespace

@@ -58,9 +58,11 @@ struct Measured {
 Measured measure(const TileMap& level, int jobs) {
     const OpeningSearch::Settings settings{kSeeds, timePointsIn(kMinutes), jobs};
     const auto quiet = [](std::size_t, std::size_t) {};
-    const PlayerReport report(
-        "", kMinutes,
-        PlayerGames::play(level, ReferencePlayers::names(), settings, {quiet, quiet}));
+    // The openings are tried once, for their count and for the searching player.
+    const OpeningSearch::Survey openings = OpeningSearch::survey(level, settings);
+    const PlayerReport report("", kMinutes,
+                              PlayerGames::play(level, ReferencePlayers::names(), settings,
+                                                {quiet, quiet}, &openings.nearTheOutbreak));
     std::vector<double> fallen;
     for (const SeedRun& run : report.runsOf("idle")) {
         fallen.push_back(figures::secondsAt(run.lastHumanStep));
@@ -68,18 +70,15 @@ Measured measure(const TileMap& level, int jobs) {
     const std::optional<int> difficulty = report.difficulty();
     if (!difficulty || fallen.empty()) {
         throw std::runtime_error(
-            "the difficulty takes the games of the idle, hasty, steady and search players, "
-            "and some were not played");
+            "the difficulty takes the games of every reference player, and some were not "
+            "played");
     }
     Measured measured;
     measured.rung.difficulty = *difficulty;
     measured.rung.shortestIdleSeconds = *std::min_element(fallen.begin(), fallen.end());
     measured.falls = figures::moment(figures::median(fallen), "held");
-    const std::vector<OpeningResult> openings = OpeningSearch::tryAll(
-        level, OpeningSearch::everyOpening(level), settings, [](std::size_t) {});
-    measured.rung.openingsTried = static_cast<int>(openings.size());
-    measured.rung.openingsHeld = static_cast<int>(std::count_if(
-        openings.begin(), openings.end(), [](const OpeningResult& r) { return r.held == kSeeds; }));
+    measured.rung.openingsTried = openings.tried;
+    measured.rung.openingsHeld = openings.heldEverySeed;
     measured.openings = std::to_string(measured.rung.openingsHeld) + " of " +
                         std::to_string(measured.rung.openingsTried);
     return measured;

@@ -42,8 +42,8 @@ Settings parse(const std::vector<std::string>& arguments, DiagnosticPrinter& dia
     settings.file = files[0];
     for (const std::string& player : settings.players) {
         if (player != "all" && !ReferencePlayers::isName(player)) {
-            throw UsageError("--player takes idle, hasty, steady, search or all, not '" + player +
-                             "'");
+            throw UsageError("--player takes idle, hasty, steady, search, plan or all, not '" +
+                             player + "'");
         }
     }
     settings.jobs = jobsFor(settings.shared.jobs, diagnostics);

@@ -24,6 +24,7 @@ public:
         for (const Creature& zombie : state.zombies) {
             mark(state, zombie.position, kMineRange + kMargin, trace.nearMine);
             mark(state, zombie.position, kEngagementRange + kMargin, trace.nearBarricade);
+            mark(state, zombie.position, kTurretRange + kMargin, trace.nearTurret);
         }
     }
 
@@ -71,6 +72,7 @@ IdleTrace IdleTrace::play(const TileMap& level, std::uint32_t seed, SeedRun::Lim
     const std::size_t cells = static_cast<std::size_t>(level.size) * level.size;
     trace.nearMine.assign(cells, false);
     trace.nearBarricade.assign(cells, false);
+    trace.nearTurret.assign(cells, false);
     Watcher watcher(trace);
     trace.run = SeedRun::play(level, seed, limits, watcher);
     return trace;
@@ -83,24 +85,30 @@ bool IdleTrace::leavesAlone(const Opening& opening, std::uint32_t side) const {
             return !nearMine[cell];
         case BuildBarricade:
             return !nearBarricade[cell];
+        case BuildTurret:
+            return !nearTurret[cell];
         default:
             return false;
     }
 }
 
 std::string IdleTrace::serialize() const {
-    return bits(nearMine) + '\n' + bits(nearBarricade) + '\n' + run.serialize();
+    return bits(nearMine) + '\n' + bits(nearBarricade) + '\n' + bits(nearTurret) + '\n' +
+           run.serialize();
 }
 
 IdleTrace IdleTrace::parse(const std::string& text) {
     std::istringstream input(text);
     std::string mines;
     std::string barricades;
+    std::string turrets;
     std::getline(input, mines);
     std::getline(input, barricades);
+    std::getline(input, turrets);
     IdleTrace trace;
     trace.nearMine = flagsOf(mines);
     trace.nearBarricade = flagsOf(barricades);
-    trace.run = SeedRun::parse(text.substr(mines.size() + barricades.size() + 2));
+    trace.nearTurret = flagsOf(turrets);
+    trace.run = SeedRun::parse(text.substr(mines.size() + barricades.size() + turrets.size() + 3));
     return trace;
 }

@@ -129,6 +129,36 @@ std::vector<OpeningResult> OpeningSearch::tryAll(const TileMap& level,
                                                  const std::vector<Opening>& openings,
                                                  const Settings& settings,
                                                  const GamePool::Progress& progress) {
+    return tryEach(level, openings, std::vector<bool>(openings.size(), false), settings, progress);
+}
+
+OpeningSearch::Survey OpeningSearch::survey(const TileMap& level, const Settings& settings) {
+    const std::vector<Opening> near = nearTheOutbreak(level, settings.seeds);
+    const std::vector<Opening> all = everyOpening(level);
+    std::vector<bool> onlyWhetherHeld;
+    for (const Opening& opening : all) {
+        onlyWhetherHeld.push_back(std::none_of(near.begin(), near.end(), [&](const Opening& other) {
+            return other.code == opening.code && other.cell == opening.cell;
+        }));
+    }
+    const std::vector<OpeningResult> results =
+        tryEach(level, all, onlyWhetherHeld, settings, [](std::size_t) {});
+    Survey survey;
+    survey.tried = static_cast<int>(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!onlyWhetherHeld[i]) {
+            survey.nearTheOutbreak.push_back(results[i]);
+        }
+        survey.heldEverySeed += results[i].held == settings.seeds ? 1 : 0;
+    }
+    return survey;
+}
+
+std::vector<OpeningResult> OpeningSearch::tryEach(const TileMap& level,
+                                                  const std::vector<Opening>& openings,
+                                                  const std::vector<bool>& onlyWhetherHeld,
+                                                  const Settings& settings,
+                                                  const GamePool::Progress& progress) {
     const std::vector<IdleTrace> idle = traceIdleGames(level, settings);
     // Per opening, the seeds whose game it changes; the others are the idle games.
     std::vector<std::vector<std::uint32_t>> changed(openings.size());
@@ -142,12 +172,21 @@ std::vector<OpeningResult> OpeningSearch::tryAll(const TileMap& level,
                 changed[i].push_back(trace.run.seed);
             }
         }
+        // An idle game it leaves alone that falls has answered whether it holds every seed.
+        const auto unchanged = idle.size() - changed[i].size();
+        if (onlyWhetherHeld[i] && results[i].held < static_cast<int>(unchanged)) {
+            changed[i].clear();
+        }
     }
     const auto work = [&](std::uint32_t item, const GamePool::Tick& tick) {
         OpeningResult result{openings[item], 0, 0};
-        for (const std::uint32_t seed : changed[item]) {
+        for (std::size_t k = 0; k < changed[item].size(); ++k) {
             OpeningPlayer player(openings[item], nullptr);
-            count(result, SeedRun::play(level, seed, searchLimits(settings), player), settings);
+            count(result, SeedRun::play(level, changed[item][k], searchLimits(settings), player),
+                  settings);
+            if (onlyWhetherHeld[item] && result.held <= static_cast<int>(k)) {
+                break;
+            }
         }
         tick();
         return std::to_string(result.held) + ' ' + std::to_string(result.stepsHeld);

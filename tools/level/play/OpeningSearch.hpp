@@ -40,6 +40,24 @@ public:
                                              const std::vector<Opening>& openings,
                                              const Settings& settings,
                                              const GamePool::Progress& progress);
+
+    // What the ladder asks of a level's openings: those near the outbreak tried on every seed,
+    // in their order, for the searching player to rank, and how many of every opening hold every
+    // seed, which needs no more of an opening than the games up to its first seed lost.
+    struct Survey {
+        std::vector<OpeningResult> nearTheOutbreak;
+        int heldEverySeed = 0;
+        int tried = 0;
+    };
+    static Survey survey(const TileMap& level, const Settings& settings);
     // Most seeds held, then the longest held on, then the first in the list.
     static std::vector<OpeningResult> ranked(std::vector<OpeningResult> results);
+
+private:
+    // tryAll, giving up each opening marked at its first seed lost.
+    static std::vector<OpeningResult> tryEach(const TileMap& level,
+                                              const std::vector<Opening>& openings,
+                                              const std::vector<bool>& onlyWhetherHeld,
+                                              const Settings& settings,
+                                              const GamePool::Progress& progress);
 };

@@ -16,14 +16,48 @@ bool fallen(std::int32_t humansLeft, std::int32_t humansAtStart) {
     return 10 * humansLeft < 9 * humansAtStart;
 }
 
-// Notes the step in which the last human turned and the last zombie fell.
+// Notes the step in which the last human turned and the last zombie fell, forgetting either
+// when a jump back has brought creatures back.
 void noteEnds(const HeadlessGame& game, SeedRun& run) {
     const WorldState& state = game.worldState();
-    if (!run.lastHumanStep && state.humans.empty()) {
-        run.lastHumanStep = game.stepCount();
+    const auto note = [&game](std::optional<std::uint32_t>& step, bool gone) {
+        if (!gone) {
+            step.reset();
+        } else if (!step) {
+            step = game.stepCount();
+        }
+    };
+    note(run.lastHumanStep, state.humans.empty());
+    note(run.lastZombieStep, state.zombies.empty());
+}
+
+TimePointCount countOf(const WorldState& state) {
+    return {static_cast<std::int32_t>(state.zombies.size()),
+            static_cast<std::int32_t>(state.humans.size()), summarize(state).zombieRatio};
+}
+
+// The player's turn before a step, and the jumps in time it made, read off the game's clock.
+void letAct(Player& player, HeadlessGame& game, SeedRun& run) {
+    const std::uint32_t before = game.stepCount();
+    player.act(game);
+    if (game.stepCount() < before) {
+        ++run.jumpsBack;
+    } else if (game.stepCount() > before) {
+        ++run.jumpsForward;
     }
-    if (!run.lastZombieStep && state.zombies.empty()) {
-        run.lastZombieStep = game.stepCount();
+    noteEnds(game, run);
+}
+
+// The town at every time point the clock has reached, keeping only the time it finally took:
+// after a jump back the abandoned time points are dropped, and time points that a jump forward
+// played through unseen take the town as it landed.
+void countTimePoints(const HeadlessGame& game, SeedRun& run) {
+    const std::size_t reached = game.stepCount() / StepsPerTimePoint;
+    if (game.stepCount() % StepsPerTimePoint == 0) {
+        run.timePoints.resize(std::min(run.timePoints.size(), reached - 1));
+    }
+    while (run.timePoints.size() < reached) {
+        run.timePoints.push_back(countOf(game.worldState()));
     }
 }
 
@@ -43,25 +77,26 @@ SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, Limits limits, P
     run.humansAtStart = static_cast<std::int32_t>(game.worldState().humans.size());
     noteEnds(game, run);
     game.start();
-    for (int point = 1; point <= limits.timePoints && !game.isLost(); ++point) {
-        for (std::uint32_t step = 0; step < StepsPerTimePoint; ++step) {
-            if (!game.worldState().zombies.empty()) {
-                player.act(game);
-            }
-            game.dispatch();
-            noteEnds(game, run);
+    const auto limit = static_cast<std::size_t>(limits.timePoints);
+    std::size_t ticked = 0;
+    while (run.timePoints.size() < limit && !game.isLost()) {
+        if (!game.worldState().zombies.empty()) {
+            letAct(player, game, run);
+        }
+        game.dispatch();
+        noteEnds(game, run);
+        countTimePoints(game, run);
+        for (; ticked < std::min(run.timePoints.size(), limit); ++ticked) {
+            onTimePoint();
+        }
+        if (game.stepCount() % StepsPerTimePoint != 0) {
+            continue;
         }
         const WorldState& state = game.worldState();
-        run.timePoints.push_back({static_cast<std::int32_t>(state.zombies.size()),
-                                  static_cast<std::int32_t>(state.humans.size()),
-                                  summarize(state).zombieRatio});
-        onTimePoint();
         // Without zombies the humans left stay and the oldest time point holds some, so the
         // game can be neither lost nor changed; with no humans either it still runs to its loss.
         if (limits.stopOnceSettled && state.zombies.empty() && !state.humans.empty()) {
-            while (run.timePoints.size() < static_cast<std::size_t>(limits.timePoints)) {
-                run.timePoints.push_back(run.timePoints.back());
-            }
+            run.timePoints.resize(limit, run.timePoints.back());
             break;
         }
         if (limits.stopOnceFallen &&
@@ -70,9 +105,9 @@ SeedRun SeedRun::play(const TileMap& level, std::uint32_t seed, Limits limits, P
             break;
         }
     }
+    run.timePoints.resize(std::min(run.timePoints.size(), limit));
     // A game that stopped early has still done its share of the work.
-    for (auto left = run.timePoints.size(); left < static_cast<std::size_t>(limits.timePoints);
-         ++left) {
+    for (; ticked < limit; ++ticked) {
         onTimePoint();
     }
     run.humansLeft = static_cast<std::int32_t>(game.worldState().humans.size());
@@ -94,7 +129,7 @@ std::string SeedRun::serialize() const {
     std::ostringstream text;
     text << seed << ' ' << humansAtStart << ' ' << humansLeft << ' ' << step(lastHumanStep) << ' '
          << step(lastZombieStep) << ' ' << lost << ' ' << stoppedFallen << ' ' << goldSpent << ' '
-         << steps << ' ' << timePoints.size() << '\n';
+         << steps << ' ' << jumpsBack << ' ' << jumpsForward << ' ' << timePoints.size() << '\n';
     for (const TimePointCount& count : timePoints) {
         // Nine significant digits bring every float back bit for bit.
         char share[32];
@@ -111,7 +146,8 @@ SeedRun SeedRun::parse(const std::string& text) {
     std::int64_t lastZombie = 0;
     std::size_t count = 0;
     input >> run.seed >> run.humansAtStart >> run.humansLeft >> lastHuman >> lastZombie >>
-        run.lost >> run.stoppedFallen >> run.goldSpent >> run.steps >> count;
+        run.lost >> run.stoppedFallen >> run.goldSpent >> run.steps >> run.jumpsBack >>
+        run.jumpsForward >> count;
     if (lastHuman >= 0) {
         run.lastHumanStep = static_cast<std::uint32_t>(lastHuman);
     }

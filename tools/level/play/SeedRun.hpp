@@ -36,16 +36,21 @@ struct SeedRun {
     bool lost = false;                            // at the last time point held in timePoints
     bool stoppedFallen = false;                   // given up below the held share
     std::uint32_t goldSpent = 0;
-    std::uint32_t steps = 0;  // played before the game stopped
+    std::uint32_t steps = 0;  // the game's clock when it stopped
+    // Clicks on the timeline that moved the game's clock back, and forward.
+    std::uint32_t jumpsBack = 0;
+    std::uint32_t jumpsForward = 0;
 
     // At least nine humans in ten are left and the game goes on.
     bool held() const;
 
     // Starts the game's random engine from the seed, builds the World and plays until the game
-    // is lost or the limit of time points has been recorded, calling back once for each time
-    // point of the limit, those it did not need to play included. A game whose
+    // is lost or its clock has recorded the limit of time points, calling back once for each
+    // time point of the limit, those it did not need to play included. A game whose
     // last zombie has fallen is settled: no human can turn, and no player acts any more, so its
-    // remaining time points are filled in as playing on would record them.
+    // remaining time points are filled in as playing on would record them. The figures are
+    // those of the time the game finally took: a jump back takes its time points, and the turn
+    // of a human it brings back, out of the run. The prices of the jumps keep a game finite.
     static SeedRun play(
         const TileMap& level, std::uint32_t seed, Limits limits, Player& player,
         const std::function<void()>& onTimePoint = [] {});

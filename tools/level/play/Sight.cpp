@@ -1,5 +1,6 @@
 #include "Sight.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -67,6 +68,24 @@ std::optional<std::size_t> mostDangerousZombie(const WorldState& state) {
             least = reach;
             found = i;
         }
+    }
+    return found;
+}
+
+std::vector<std::size_t> zombiesByDanger(const WorldState& state, std::size_t count) {
+    if (state.humans.empty()) {
+        return {};
+    }
+    std::vector<std::pair<float, std::size_t>> reaches;
+    for (std::size_t i = 0; i < state.zombies.size(); ++i) {
+        reaches.emplace_back(toNearest(state.humans, state.zombies[i].position), i);
+    }
+    const std::size_t kept = std::min(count, reaches.size());
+    std::partial_sort(reaches.begin(), reaches.begin() + static_cast<std::ptrdiff_t>(kept),
+                      reaches.end());
+    std::vector<std::size_t> found;
+    for (std::size_t i = 0; i < kept; ++i) {
+        found.push_back(reaches[i].second);
     }
     return found;
 }

@@ -3,6 +3,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 struct WorldState;
 
@@ -17,6 +18,9 @@ float distance(sf::Vector2f a, sf::Vector2f b);
 bool isFreeStreet(const WorldState& state, sf::Vector2u cell);
 // The zombie nearest to any human, the earlier one on a tie; none without zombies or humans.
 std::optional<std::size_t> mostDangerousZombie(const WorldState& state);
+// Up to that many zombies, the nearest to any human first, the earlier one on a tie; none
+// without humans.
+std::vector<std::size_t> zombiesByDanger(const WorldState& state, std::size_t count);
 // The human nearest to a point; the state must hold one.
 sf::Vector2f nearestHuman(const WorldState& state, sf::Vector2f point);
 // The least distance from a point to any zombie, to any turret, or to any barricade; endless

@@ -6,10 +6,11 @@
 std::vector<PlayerReport::Games> PlayerGames::play(const TileMap& level,
                                                    const std::vector<std::string>& players,
                                                    const OpeningSearch::Settings& settings,
-                                                   const Progress& progress) {
+                                                   const Progress& progress,
+                                                   const std::vector<OpeningResult>* searched) {
     std::vector<ReferencePlayers::Maker> makers;
     for (const std::string& name : players) {
-        makers.push_back(ReferencePlayers::maker(name, level, settings, progress.search));
+        makers.push_back(ReferencePlayers::maker(name, level, settings, progress.search, searched));
     }
     // Item k is seed k % seeds + 1 of player k / seeds.
     const auto seeds = static_cast<std::uint32_t>(settings.seeds);

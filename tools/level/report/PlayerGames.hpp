@@ -19,8 +19,9 @@ public:
         std::function<void(std::size_t done, std::size_t total)> games;
     };
 
-    static std::vector<PlayerReport::Games> play(const TileMap& level,
-                                                 const std::vector<std::string>& players,
-                                                 const OpeningSearch::Settings& settings,
-                                                 const Progress& progress);
+    // The searching player ranks the openings it is given, if any, instead of trying them.
+    static std::vector<PlayerReport::Games> play(
+        const TileMap& level, const std::vector<std::string>& players,
+        const OpeningSearch::Settings& settings, const Progress& progress,
+        const std::vector<OpeningResult>* searched = nullptr);
 };

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 
+#include "play/ReferencePlayers.hpp"
 #include "report/Difficulty.hpp"
 #include "report/ReportFigures.hpp"
 
@@ -23,6 +23,8 @@ struct Row {
     double lastHuman = 0;
     double lost = 0;
     double goldSpent = 0;
+    double jumpsBack = 0;
+    double jumpsForward = 0;
 
     static Row of(const SeedRun& run) {
         return {static_cast<double>(run.humansLeft),
@@ -30,7 +32,9 @@ struct Row {
                 figures::secondsAt(run.lastZombieStep),
                 figures::secondsAt(run.lastHumanStep),
                 figures::lostSeconds(run),
-                static_cast<double>(run.goldSpent)};
+                static_cast<double>(run.goldSpent),
+                static_cast<double>(run.jumpsBack),
+                static_cast<double>(run.jumpsForward)};
     }
 
     static Row medianOf(const std::vector<SeedRun>& runs) {
@@ -46,21 +50,24 @@ struct Row {
                 median([](const Row& r) { return r.lastZombie; }),
                 median([](const Row& r) { return r.lastHuman; }),
                 median([](const Row& r) { return r.lost; }),
-                median([](const Row& r) { return r.goldSpent; })};
+                median([](const Row& r) { return r.goldSpent; }),
+                median([](const Row& r) { return r.jumpsBack; }),
+                median([](const Row& r) { return r.jumpsForward; })};
     }
 
     std::string text() const {
-        char line[160];
-        std::snprintf(line, sizeof line, "%5g %4.0f%%  %-16s  %-17s  %-9s  %10g\n", humansLeft,
-                      100.0 * humansShare, moment(lastZombie, "never").c_str(),
+        char line[200];
+        std::snprintf(line, sizeof line, "%5g %4.0f%%  %-16s  %-17s  %-9s  %10g  %10g  %7g\n",
+                      humansLeft, 100.0 * humansShare, moment(lastZombie, "never").c_str(),
                       moment(lastHuman, "held").c_str(), moment(lost, "not lost").c_str(),
-                      goldSpent);
+                      goldSpent, jumpsBack, jumpsForward);
         return line;
     }
 };
 
 const char* const kColumns =
-    "humans left  last zombie fell  last human turned  game lost  gold spent\n";
+    "humans left  last zombie fell  last human turned  game lost  gold spent  jumps back  "
+    "forward\n";
 
 int heldCount(const std::vector<SeedRun>& runs) {
     int held = 0;
@@ -86,15 +93,16 @@ std::vector<SeedRun> PlayerReport::runsOf(const std::string& player) const {
 }
 
 std::optional<int> PlayerReport::difficulty() const {
-    std::map<std::string, double> held;
-    for (const char* name : {"idle", "hasty", "steady", "search"}) {
+    std::vector<double> held;
+    for (const std::string& name : ReferencePlayers::names()) {
         const std::vector<SeedRun> runs = runsOf(name);
         if (runs.empty()) {
             return std::nullopt;
         }
-        held[name] = static_cast<double>(heldCount(runs)) / static_cast<double>(runs.size());
+        held.push_back(static_cast<double>(heldCount(runs)) / static_cast<double>(runs.size()));
     }
-    return ::difficulty(held["idle"], held["hasty"], held["steady"], held["search"]);
+    // The first of the names is the idle player, the others build.
+    return ::difficulty(held.front(), std::vector<double>(held.begin() + 1, held.end()));
 }
 
 std::string PlayerReport::table() const {
@@ -133,16 +141,16 @@ std::string PlayerReport::csv() const {
     const std::string difficultyText = figure ? std::to_string(*figure) : "";
     std::string text =
         "player,seed,humans_left,humans_share,last_zombie_fell,last_human_turned,game_lost,"
-        "gold_spent,held,difficulty\n";
+        "gold_spent,jumps_back,jumps_forward,held,difficulty\n";
     for (const Games& player : games) {
         for (const SeedRun& run : player.runs) {
             const Row row = Row::of(run);
-            char line[200];
-            std::snprintf(line, sizeof line, "%s,%u,%d,%.4f,%s,%s,%s,%u,%d,%s\n",
+            char line[220];
+            std::snprintf(line, sizeof line, "%s,%u,%d,%.4f,%s,%s,%s,%u,%u,%u,%d,%s\n",
                           player.player.c_str(), run.seed, run.humansLeft, row.humansShare,
                           csvSeconds(row.lastZombie).c_str(), csvSeconds(row.lastHuman).c_str(),
-                          csvSeconds(row.lost).c_str(), run.goldSpent, run.held() ? 1 : 0,
-                          difficultyText.c_str());
+                          csvSeconds(row.lost).c_str(), run.goldSpent, run.jumpsBack,
+                          run.jumpsForward, run.held() ? 1 : 0, difficultyText.c_str());
             text += line;
         }
     }

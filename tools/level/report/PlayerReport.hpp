@@ -20,12 +20,12 @@ public:
 
     std::string table() const;
     // player,seed,humans_left,humans_share,last_zombie_fell,last_human_turned,game_lost,
-    // gold_spent,held,difficulty: seconds, empty for never; difficulty on every row, empty
-    // unless all four players were played.
+    // gold_spent,jumps_back,jumps_forward,held,difficulty: seconds, empty for never;
+    // difficulty on every row, empty unless every reference player was played.
     std::string csv() const;
     // The games of one player; none when it was not played.
     std::vector<SeedRun> runsOf(const std::string& player) const;
-    // 0 to 100 once idle, hasty, steady and search have all been played.
+    // 0 to 100 once every reference player has been played.
     std::optional<int> difficulty() const;
 
 private:

@@ -1,0 +1,89 @@
+#include "play/MoveIdeas.hpp"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "entities/GameNumbers.hpp"
+#include "play/Sight.hpp"
+#include "world/WorldState.hpp"
+
+namespace {
+
+constexpr float kTile = static_cast<float>(kTileSize);
+constexpr float kNearestTurret = 105.f;
+constexpr float kFarthestTurret = 145.f;
+
+void addIdea(std::vector<PlanMove>& ideas, const WorldState& state, std::int32_t building,
+             std::optional<sf::Vector2u> cell) {
+    if (!cell || !sight::isFreeStreet(state, *cell)) {
+        return;
+    }
+    const bool known = std::any_of(ideas.begin(), ideas.end(), [&](const PlanMove& idea) {
+        return idea.building == building && idea.cell == *cell;
+    });
+    if (!known) {
+        ideas.push_back({std::nullopt, building, *cell});
+    }
+}
+
+// Per quarter around the zombie, the free street cell at turret distance from it, and from
+// every zombie, that lies nearest to the zombie's human.
+std::array<std::optional<sf::Vector2u>, 4> turretSpots(const WorldState& state,
+                                                       sf::Vector2f zombie) {
+    std::array<std::optional<sf::Vector2u>, 4> best;
+    std::array<float, 4> bestDistance;
+    bestDistance.fill(std::numeric_limits<float>::infinity());
+    const std::optional<sf::Vector2u> centre = sight::cellAt(state, zombie);
+    if (!centre || state.humans.empty()) {
+        return best;
+    }
+    const sf::Vector2f human = sight::nearestHuman(state, zombie);
+    const int reach = static_cast<int>(kFarthestTurret / kTile) + 1;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const sf::Vector2f place =
+                sight::middleOf(*centre) + sf::Vector2f(dx * kTile, dy * kTile);
+            const std::optional<sf::Vector2u> cell = sight::cellAt(state, place);
+            const float away = sight::distance(place, zombie);
+            if (!cell || away < kNearestTurret || away > kFarthestTurret ||
+                !sight::isFreeStreet(state, *cell) ||
+                sight::toNearestZombie(state, place) < kNearestTurret) {
+                continue;
+            }
+            const std::size_t quarter =
+                (place.x < zombie.x ? 0u : 1u) + (place.y < zombie.y ? 0u : 2u);
+            const float toHuman = sight::distance(place, human);
+            if (toHuman < bestDistance[quarter]) {
+                bestDistance[quarter] = toHuman;
+                best[quarter] = cell;
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+std::vector<PlanMove> buildingIdeas(const WorldState& state, std::uint32_t gold,
+                                    std::size_t zombies) {
+    std::vector<PlanMove> ideas;
+    for (const std::size_t index : sight::zombiesByDanger(state, zombies)) {
+        const Creature& zombie = state.zombies[index];
+        if (gold >= kMinePrice) {
+            addIdea(ideas, state, BuildMine, sight::cellAt(state, zombie.position));
+            addIdea(ideas, state, BuildMine,
+                    sight::cellAt(state, zombie.position + zombie.heading() * kTile));
+        }
+        if (gold >= kBarricadePrice) {
+            addIdea(ideas, state, BuildBarricade,
+                    sight::cellAt(state, zombie.position + zombie.heading() * (2.f * kTile)));
+        }
+        if (gold >= kTurretPrice) {
+            for (const std::optional<sf::Vector2u>& spot : turretSpots(state, zombie.position)) {
+                addIdea(ideas, state, BuildTurret, spot);
+            }
+        }
+    }
+    return ideas;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <SFML/System/Vector2.hpp>
+#include <cstdint>
+#include <optional>
+
+#include "entities/ObjectCode.hpp"
+#include "world/TimePoint.hpp"
+
+class HeadlessGame;
+
+// What one look at the game can come to: a jump to a time point, a building on a cell, both in
+// that order, or nothing at all.
+struct PlanMove {
+    std::optional<TimePoint> jump;
+    std::int32_t building = NoObject;
+    sf::Vector2u cell;
+
+    bool isNothing() const { return !jump && building == NoObject; }
+    // The clicks a person would make: the time point's button, the menu entry, then the cell.
+    void click(HeadlessGame& game) const;
+};
