@@ -3,6 +3,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "play/Player.hpp"
 
@@ -20,9 +21,11 @@ public:
         : opening(opening), then(std::move(then)) {}
 
     void act(HeadlessGame& game) override;
+    std::string reason() const override;
 
 private:
     Opening opening;
     std::unique_ptr<Player> then;
     bool made = false;
+    bool madeNow = false;
 };
