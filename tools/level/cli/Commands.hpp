@@ -14,6 +14,7 @@ int simulateCommand(const std::vector<std::string>& arguments, DiagnosticPrinter
 int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int filmCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 
 // The program's name, which starts its own messages.
 extern const char* const kProgramName;

@@ -22,7 +22,7 @@ struct NamedCommand {
 
 const NamedCommand kCommands[] = {
     {"check", checkCommand},       {"simulate", simulateCommand}, {"render", renderCommand},
-    {"openings", openingsCommand}, {"ladder", ladderCommand},
+    {"openings", openingsCommand}, {"ladder", ladderCommand},     {"film", filmCommand},
 };
 
 // Help is asked for anywhere before "--", after which every word is a file name.
