@@ -65,7 +65,11 @@ public:
     }
 
     void add(const World& world) {
-        const WorldState& state = world.getState();
+        add(world.getState());
+        add(std::uint64_t{world.gold()});
+    }
+
+    void add(const WorldState& state) {
         add(static_cast<std::uint64_t>(state.timePoint.index));
         add(std::uint64_t{state.tileMap.size});
         for (const std::int32_t cell : state.tileMap.cells) {
@@ -78,7 +82,6 @@ public:
         addAll(state.mines);
         addAll(state.projectiles);
         add(std::uint64_t{state.goldSpent});
-        add(std::uint64_t{world.gold()});
     }
 
     void add(const tk::ParticleSystem& particles) {

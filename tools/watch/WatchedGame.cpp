@@ -56,7 +56,6 @@ std::vector<std::string> WatchedGame::advance() {
         before = played.stepCount();
         session.dispatch();
     }
-    const DiceInHand inHand(looksDice);
     if (leapt) {
         shownParticles.update(kUnseenTime);
     }

@@ -14,8 +14,8 @@
 // A recorded game played again click for click, for someone to watch: one Game, lent the
 // services of whatever shows it. Particles are looks, not rules, yet a window's particles draw
 // on the one random engine as they fly, and so would change the heading of every turret built
-// after them. So the game keeps dice of its own, exactly those the recorded game drew from,
-// and the shown particles fly on dice of theirs: what is watched is the game that was counted.
+// after them. So the game keeps dice of its own, exactly those the recorded game drew from, in
+// the engine only while it plays: what is watched is the game that was counted.
 class WatchedGame {
 public:
     // The random engine must have been seeded as the recorded game's was, since the World draws
@@ -42,7 +42,6 @@ private:
     tk::ParticleSystem ruleParticles;
     Game played;
     std::mt19937 gameDice;
-    std::mt19937 looksDice;
     std::optional<ClickReplay> clicks;
     MoveCaption caption;
 };
