@@ -9,8 +9,8 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import (ALL_ASSETS, FIXTURE_TEXTURES, MENU, X_BUTTON_PRESS, Session,  # noqa: E402
-                     cell_centre, centre_of, expect, expect_clean_exit, level, main, note)
+from harness import (ALL_ASSETS, FIXTURE_TEXTURES, MENU, Session, cell_centre,  # noqa: E402
+                     centre_of, expect, expect_clean_exit, level, main, note)
 
 # A zombie in a pen that opens on a wide room, twelve humans in its far corner: the steady
 # player saves for a turret where the zombie comes out.
@@ -64,9 +64,7 @@ def launcher_names_the_first_move(context):
     launcher = os.path.join(os.path.dirname(context.stage), "bin", "zembrook")
     command = [launcher, "--watch", "TileMap.txt", "--seed", "2"]
     with Session(context, YARD, omit=ALL_ASSETS, command=command) as game:
-        started = time.monotonic()
         game.wait_window(60)
-        note(f"window after {time.monotonic() - started:.1f} s")
         first = wait_line(game)
         note(f"first move: {first}")
         expect(MOVE.match(first) or JUMP.match(first), f"the first line names no move: {first!r}")
@@ -103,10 +101,6 @@ def map_click_builds_nothing(context):
         shot = game.screenshot()
         expect(shot.count(barricade, cell_box(*FREE_CELL), tolerance=3) == 0,
                f"a barricade stands where the map was clicked, at {FREE_CELL}")
-        moves = game.stdout_lines()
-        expect(not any(f"column {FREE_CELL[0]}, row {FREE_CELL[1]}" in line for line in moves),
-               f"a move was made where the map was clicked: {moves}")
-        expect(len(game.input_events(X_BUTTON_PRESS)) >= 2, "the clicks never reached the watch")
         game.key("Escape")
         expect_clean_exit(game)
 

@@ -79,22 +79,11 @@ TEST(AnimatedGifTest, AViewerPutsEveryFrameBackTogether) {
         const GifFrames read = GifFrames::read(path);
         ASSERT_EQ(read.frames.size(), c.frames.size());
         EXPECT_EQ(read.size, sf::Vector2u(40, 30));
-        EXPECT_TRUE(read.loops);
         for (std::size_t i = 0; i < c.frames.size(); ++i) {
             EXPECT_EQ(read.delays[i], 50);
             EXPECT_LE(meanDifference(read.frames[i], c.frames[i]), c.tolerance) << i;
         }
     }
-}
-
-TEST(AnimatedGifTest, AFrameOfAColourNotGatheredIsRefused) {
-    AnimatedGif::Colours colours;
-    colours.gather(flatWithSquare(2));
-    AnimatedGif gif({40, 30}, colours, 50);
-    EXPECT_THROW(gif.add(ramp(0)), std::runtime_error);
-    sf::Image small;
-    small.create(10, 10, sf::Color(60, 60, 60));
-    EXPECT_THROW(gif.add(small), std::runtime_error);
 }
 
 }  // namespace

@@ -12,7 +12,6 @@ struct GifFrames {
     sf::Vector2u size;
     std::vector<sf::Image> frames;
     std::vector<int> delays;  // hundredths of a second
-    bool loops = false;
 
     static GifFrames read(const std::string& path) {
         GifFrames read;
@@ -44,13 +43,6 @@ struct GifFrames {
             }
             read.frames.push_back(canvas);
             read.delays.push_back(control.DelayTime);
-            for (int e = 0; e < image.ExtensionBlockCount; ++e) {
-                const ExtensionBlock& block = image.ExtensionBlocks[e];
-                read.loops =
-                    read.loops || (block.Function == APPLICATION_EXT_FUNC_CODE &&
-                                   std::string(reinterpret_cast<char*>(block.Bytes),
-                                               std::size_t(block.ByteCount)) == "NETSCAPE2.0");
-            }
         }
         DGifCloseFile(gif, &error);
         return read;
