@@ -85,7 +85,9 @@ AnimatedGif::AnimatedGif(sf::Vector2u size, const Colours& colours, std::uint16_
 }
 
 void AnimatedGif::makePalette(const Colours& colours) {
-    const std::vector<std::uint32_t> keys(colours.seen.begin(), colours.seen.end());
+    // In order, so that the same film makes the same file whatever the set's own order.
+    std::vector<std::uint32_t> keys(colours.seen.begin(), colours.seen.end());
+    std::sort(keys.begin(), keys.end());
     if (keys.size() <= kFilmColours) {
         for (std::size_t i = 0; i < keys.size(); ++i) {
             indexOf[keys[i]] = static_cast<std::uint8_t>(i);
