@@ -5,29 +5,12 @@
 #include "app/FixedStep.hpp"
 #include "entities/GameNumbers.hpp"
 
-namespace {
-
-sf::ContextSettings contextSettings() {
-    sf::ContextSettings settings;
-    settings.depthBits = 0;
-    settings.stencilBits = 0;
-    settings.antialiasingLevel = 8;
-    settings.majorVersion = 2;
-    settings.minorVersion = 0;
-    return settings;
-}
-
-}  // namespace
-
 Application::Application()
-    : window(sf::VideoMode(1024, 768, 32), "Zembrook", sf::Style::Titlebar | sf::Style::Close,
-             contextSettings()),
+    : window("Zembrook"),
       renderer(window, resources),
       soundPlayer(resources, audible),
       musicPlayer(audible),
       game({renderer, soundPlayer, renderer, renderer.particles}) {
-    window.setKeyRepeatEnabled(false);
-    window.setVerticalSyncEnabled(true);
     bindActions();
 }
 

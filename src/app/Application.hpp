@@ -1,9 +1,9 @@
 #pragma once
 
-#include <SFML/Graphics/RenderWindow.hpp>
 #include <string>
 
 #include "app/Game.hpp"
+#include "app/GameWindow.hpp"
 #include "toolkit/ActionMap.hpp"
 #include "toolkit/MultiResourceCache.hpp"
 #include "ui/AudioDevice.hpp"
@@ -30,7 +30,7 @@ private:
     void bindActions();
     void onClick(tk::ActionContext<ActionId> context);
 
-    sf::RenderWindow window;
+    GameWindow window;
     tk::ActionMap<ActionId> actions;
     tk::ActionMap<ActionId>::CallbackSystem actionCallbacks;
     tk::MultiResourceCache resources;

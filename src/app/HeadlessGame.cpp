@@ -25,7 +25,10 @@ void HeadlessGame::start() {
 bool HeadlessGame::chooseBuilding(std::int32_t code) {
     for (const BuildEntry& entry : hud().getBuildEntries()) {
         if (entry.code == code) {
-            click(middle(entry.bounds));
+            Click chosen = aimedAt(Click::On::BuildMenu, middle(entry.bounds));
+            chosen.building = code;
+            tell(chosen);
+            click(chosen.position);
             return true;
         }
     }
@@ -34,15 +37,37 @@ bool HeadlessGame::chooseBuilding(std::int32_t code) {
 
 void HeadlessGame::clickCell(std::uint32_t column, std::uint32_t row) {
     const float tile = static_cast<float>(kTileSize);
-    click({(static_cast<float>(column) + 0.5f) * tile, (static_cast<float>(row) + 0.5f) * tile});
+    const sf::Vector2f position((static_cast<float>(column) + 0.5f) * tile,
+                                (static_cast<float>(row) + 0.5f) * tile);
+    Click onMap = aimedAt(Click::On::Map, position);
+    onMap.cell = {column, row};
+    tell(onMap);
+    click(onMap.position);
 }
 
 bool HeadlessGame::clickTimePoint(TimePoint timePoint) {
     for (const TimelineButton& button : hud().getTimelineButtons()) {
         if (button.summary.timePoint == timePoint) {
-            click(middle(button.bounds));
+            Click jump = aimedAt(Click::On::Timeline, middle(button.bounds));
+            jump.timePoint = timePoint;
+            tell(jump);
+            click(jump.position);
             return true;
         }
     }
     return false;
+}
+
+HeadlessGame::Click HeadlessGame::aimedAt(Click::On on, sf::Vector2f position) const {
+    Click click;
+    click.on = on;
+    click.step = stepCount();
+    click.position = position;
+    return click;
+}
+
+void HeadlessGame::tell(const Click& click) const {
+    if (clickListener) {
+        clickListener(click);
+    }
 }

@@ -356,6 +356,7 @@ class Game:
         self.audio_started = None
         self.probe_log = os.path.join(workdir, "probe.log")
         self.stderr_path = os.path.join(workdir, "stderr.txt")
+        self.stdout_path = os.path.join(workdir, "stdout.txt")
         self.last_shot = None
 
     # --- start and end
@@ -385,10 +386,10 @@ class Game:
         return env
 
     def start(self):
-        with open(self.stderr_path, "wb") as err:
+        with open(self.stderr_path, "wb") as err, open(self.stdout_path, "wb") as out:
             self.process = subprocess.Popen(
                 self.command, cwd=self.cwd, env=self._environment(),
-                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=err,
+                stdin=subprocess.DEVNULL, stdout=out, stderr=err,
                 preexec_fn=_die_with_parent)
         if self.audio_path:
             threading.Thread(target=self._watch_audio_file, daemon=True).start()
@@ -418,6 +419,12 @@ class Game:
     def stderr(self):
         with open(self.stderr_path, "rb") as err:
             return err.read().decode(errors="replace")
+
+    def stdout_lines(self):
+        """The whole lines the program has written to its standard output so far."""
+        with open(self.stdout_path, "rb") as out:
+            text = out.read().decode(errors="replace")
+        return text.splitlines()[:text.count("\n")]
 
     # --- the window
 
@@ -698,7 +705,7 @@ class Session:
 
     def _keep_artefacts(self):
         os.makedirs(self.context.artefacts, exist_ok=True)
-        for name in ("stderr.txt", "probe.log", "mix.wav", "TileMap.txt", "xvfb.log"):
+        for name in ("stderr.txt", "stdout.txt", "probe.log", "mix.wav", "TileMap.txt", "xvfb.log"):
             source = os.path.join(self.workdir, name)
             if os.path.exists(source):
                 shutil.copy(source, os.path.join(self.context.artefacts, name))

@@ -10,6 +10,7 @@ const std::vector<NamedCommand>& commands() {
         {"render", renderCommand, renderSynopsis},
         {"ladder", ladderCommand, ladderSynopsis},
         {"manifest", manifestCommand, manifestSynopsis},
+        {"film", filmCommand, filmSynopsis},
     };
     return kCommands;
 }

@@ -15,6 +15,7 @@ int renderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& 
 int openingsCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int ladderCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 int manifestCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
+int filmCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& diagnostics);
 
 // What each takes after its name, "FILE [--csv] [--seeds N]...", from the table of options it
 // parses with.
@@ -24,6 +25,7 @@ std::string renderSynopsis();
 std::string openingsSynopsis();
 std::string ladderSynopsis();
 std::string manifestSynopsis();
+std::string filmSynopsis();
 
 // A command as main runs it and the usage shows it.
 struct NamedCommand {

@@ -29,7 +29,11 @@ const char* const kCommandsText =
     "          did not change meanwhile\n"
     "manifest  reads a manifest as every program does and gives its levels' names,\n"
     "          their files, the file of level NAME, the table of zembrook --list\n"
-    "          (the default), the manual page's list, or each level's columns\n";
+    "          (the default), the manual page's list, or each level's columns\n"
+    "film      plays the level as a reference player (default: the strongest)\n"
+    "          from seed N (default 1) and paints it as render does at PX pixels\n"
+    "          a cell (default 12), a frame every half second for S seconds of\n"
+    "          play (default 90, up to 600), into an animated GIF of at most 2 MiB\n";
 
 const char* const kClosing =
     "OUT.png may be -, standard output, unless that is a terminal; openings then\n"

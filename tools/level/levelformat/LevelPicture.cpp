@@ -28,6 +28,17 @@ const sf::Image& LevelPicture::paint(const TileMap& level) {
     return canvas;
 }
 
+const sf::Image& LevelPicture::paint(const WorldState& moment) {
+    const unsigned edge = moment.tileMap.size * cell;
+    canvas.create(edge, edge, sf::Color::Black);
+    SilentSounds sounds;
+    // Built on an empty grid, which spawns nothing and so draws no heading.
+    World world(*this, sounds, TileMap());
+    world.replaceState(moment);
+    world.draw();
+    return canvas;
+}
+
 void LevelPicture::drawTileMap(const TileMap& tileMap) {
     for (std::uint32_t row = 0; row < tileMap.size; ++row) {
         for (std::uint32_t column = 0; column < tileMap.size; ++column) {

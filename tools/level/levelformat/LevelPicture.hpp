@@ -9,6 +9,7 @@
 #include "world/WorldRenderer.hpp"
 
 class TileMap;
+struct WorldState;
 
 // Paints a level as the game's first frame shows it, into an image rather than a window: the
 // World draws itself in its own order through this renderer, and every picture is pasted at
@@ -36,6 +37,9 @@ public:
     // Throws std::runtime_error when a picture cannot be read. The picture stays with the
     // painter: at the largest size, a copy would take another gigabyte.
     const sf::Image& paint(const TileMap& level);
+    // The town at a moment of play, as the same painter shows the level: a frame of a film.
+    // Draws nothing from the random engine, so painting leaves the game's future alone.
+    const sf::Image& paint(const WorldState& moment);
 
     void drawTileMap(const TileMap& tileMap) override;
     void drawSprite(const Entity& entity, const std::string& imageName) override;

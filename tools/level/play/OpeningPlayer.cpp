@@ -13,15 +13,24 @@ std::string Opening::describe() const {
 }
 
 void OpeningPlayer::act(HeadlessGame& game) {
+    madeNow = false;
     if (!made) {
         if (game.gold() >= buildingPrice(opening.code)) {
             game.chooseBuilding(opening.code);
             game.clickCell(opening.cell.x, opening.cell.y);
             made = true;
+            madeNow = true;
         }
         return;
     }
     if (then) {
         then->act(game);
     }
+}
+
+std::string OpeningPlayer::reason() const {
+    if (madeNow) {
+        return "the first move that held most seeds";
+    }
+    return then ? then->reason() : std::string();
 }

@@ -24,9 +24,11 @@ public:
         : opening(opening), then(std::move(then)) {}
 
     void act(HeadlessGame& game) override;
+    std::string reason() const override;
 
 private:
     Opening opening;
     std::unique_ptr<Player> then;
     bool made = false;
+    bool madeNow = false;
 };

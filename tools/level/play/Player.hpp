@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class HeadlessGame;
 
 // Someone at the controls of an unattended game. A player sees what the window shows and acts
@@ -11,6 +13,10 @@ public:
     virtual ~Player() = default;
     // Called before each step of play while zombies walk, as input comes before a step.
     virtual void act(HeadlessGame& game) = 0;
+    // Why it made the clicks of its last act, in a few words for someone watching the game
+    // ("the zombie nearest a human heads for it"); empty when it clicked nothing or keeps its
+    // reasons to itself.
+    virtual std::string reason() const { return {}; }
 };
 
 // Never builds: how the level falls by itself.

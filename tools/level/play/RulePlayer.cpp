@@ -99,6 +99,7 @@ std::optional<sf::Vector2u> barricadeSpot(const WorldState& state, sf::Vector2f 
 }  // namespace
 
 void RulePlayer::act(HeadlessGame& game) {
+    lastReason.clear();
     const std::uint32_t pause = style == Style::Hasty ? kHastyPause : kSteadyPause;
     if (game.stepCount() % pause != 0) {
         return;
@@ -117,8 +118,10 @@ void RulePlayer::act(HeadlessGame& game) {
 void RulePlayer::actHastily(HeadlessGame& game, std::size_t zombie) {
     const WorldState& state = game.worldState();
     const Creature& target = state.zombies[zombie];
-    if (!build(game, BuildMine, mineAhead(state, target))) {
-        build(game, BuildTurret, turretSpot(state, target.position));
+    if (!build(game, BuildMine, mineAhead(state, target),
+               "in the way of the zombie nearest a human")) {
+        build(game, BuildTurret, turretSpot(state, target.position),
+              "in reach of the zombie nearest a human");
     }
 }
 
@@ -127,20 +130,25 @@ void RulePlayer::actSteadily(HeadlessGame& game, std::size_t zombie) {
     const Creature& target = state.zombies[zombie];
     const float toHuman =
         sight::distance(target.position, sight::nearestHuman(state, target.position));
-    if (toHuman < kCaughtSoon && build(game, BuildMine, mineAhead(state, target))) {
+    if (toHuman < kCaughtSoon && build(game, BuildMine, mineAhead(state, target),
+                                       "the zombie nearest a human is about to catch one")) {
         return;
     }
     if (sight::toNearestTurret(state, target.position) >= kTurretRange) {
-        build(game, BuildTurret, turretSpot(state, target.position));
+        build(game, BuildTurret, turretSpot(state, target.position),
+              "no turret reaches the zombie nearest a human");
     } else {
-        build(game, BuildBarricade, barricadeSpot(state, target.position));
+        build(game, BuildBarricade, barricadeSpot(state, target.position),
+              "holds the zombie nearest a human under a turret's fire");
     }
 }
 
-bool RulePlayer::build(HeadlessGame& game, std::int32_t code, std::optional<sf::Vector2u> cell) {
+bool RulePlayer::build(HeadlessGame& game, std::int32_t code, std::optional<sf::Vector2u> cell,
+                       const char* why) {
     if (!cell || game.gold() < buildingPrice(code)) {
         return false;
     }
+    lastReason = why;
     game.chooseBuilding(code);
     game.clickCell(cell->x, cell->y);
     return true;

@@ -3,6 +3,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "play/Player.hpp"
 
@@ -22,11 +23,14 @@ public:
     explicit RulePlayer(Style style) : style(style) {}
 
     void act(HeadlessGame& game) override;
+    std::string reason() const override { return lastReason; }
 
 private:
     void actHastily(HeadlessGame& game, std::size_t zombie);
     void actSteadily(HeadlessGame& game, std::size_t zombie);
-    bool build(HeadlessGame& game, std::int32_t code, std::optional<sf::Vector2u> cell);
+    bool build(HeadlessGame& game, std::int32_t code, std::optional<sf::Vector2u> cell,
+               const char* why);
 
     Style style;
+    std::string lastReason;
 };
