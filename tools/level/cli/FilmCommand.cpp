@@ -185,8 +185,9 @@ int filmCommand(const std::vector<std::string>& arguments, DiagnosticPrinter& di
         static_cast<int>((settings.seconds * kStepsPerSecond + StepsPerTimePoint - 1) /
                          StepsPerTimePoint) +
         kJumpAhead;
-    const GameRecord game = GameRecord::playAs(settings.player, level, seed, timePoints, jobsFor(0),
-                                               progressOnTerminal("thinking"));
+    const GameRecord game =
+        GameRecord::playAs(settings.player, level, seed, timePoints, jobsFor(0, diagnostics),
+                           progressOnTerminal("thinking"));
 
     LevelPicture painter(settings.assets + "/textures", static_cast<std::uint32_t>(settings.cell));
     // Played twice, which the record makes cheap: once for the colours, once for the film.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "play/Planner.hpp"
 #include "play/Player.hpp"
 
@@ -10,10 +12,12 @@ public:
     explicit PlanPlayer(Planner::Budget budget = {}) : planner(kDice, budget) {}
 
     void act(HeadlessGame& game) override;
+    std::string reason() const override { return lastReason; }
 
 private:
     // The planner's own dice always start alike, so that the same game gets the same clicks.
     static constexpr std::uint32_t kDice = 20;
 
     Planner planner;
+    std::string lastReason;
 };
