@@ -51,7 +51,8 @@ TEST(LevelManifestTest, EveryProgramsRowsOfNamesAndFilesAreTakenOrRefusedAsTheTa
             continue;
         }
         ASSERT_EQ(said, "(read without complaint)") << name << " in " << file;
-        const LevelEntry& entry = readText(manifest).entries().back();
+        const LevelManifest read = readText(manifest);
+        const LevelEntry& entry = read.entries().back();
         EXPECT_EQ(entry.name + " " + entry.file + " " + entry.openings,
                   name + " " + file + " 0 of 9");
     }
