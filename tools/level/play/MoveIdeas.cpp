@@ -34,30 +34,19 @@ std::array<std::optional<sf::Vector2u>, 4> turretSpots(const WorldState& state,
     std::array<std::optional<sf::Vector2u>, 4> best;
     std::array<float, 4> bestDistance;
     bestDistance.fill(std::numeric_limits<float>::infinity());
-    const std::optional<sf::Vector2u> centre = sight::cellAt(state, zombie);
-    if (!centre || state.humans.empty()) {
+    const std::vector<sight::TurretPlace> places =
+        sight::turretPlaces(state, zombie, kNearestTurret, kFarthestTurret);
+    if (places.empty() || state.humans.empty()) {
         return best;
     }
     const sf::Vector2f human = sight::nearestHuman(state, zombie);
-    const int reach = static_cast<int>(kFarthestTurret / kTile) + 1;
-    for (int dy = -reach; dy <= reach; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const sf::Vector2f place =
-                sight::middleOf(*centre) + sf::Vector2f(dx * kTile, dy * kTile);
-            const std::optional<sf::Vector2u> cell = sight::cellAt(state, place);
-            const float away = sight::distance(place, zombie);
-            if (!cell || away < kNearestTurret || away > kFarthestTurret ||
-                !sight::isFreeStreet(state, *cell) ||
-                sight::toNearestZombie(state, place) < kNearestTurret) {
-                continue;
-            }
-            const std::size_t quarter =
-                (place.x < zombie.x ? 0u : 1u) + (place.y < zombie.y ? 0u : 2u);
-            const float toHuman = sight::distance(place, human);
-            if (toHuman < bestDistance[quarter]) {
-                bestDistance[quarter] = toHuman;
-                best[quarter] = cell;
-            }
+    for (const sight::TurretPlace& place : places) {
+        const std::size_t quarter =
+            (place.middle.x < zombie.x ? 0u : 1u) + (place.middle.y < zombie.y ? 0u : 2u);
+        const float toHuman = sight::distance(place.middle, human);
+        if (toHuman < bestDistance[quarter]) {
+            bestDistance[quarter] = toHuman;
+            best[quarter] = place.cell;
         }
     }
     return best;

@@ -37,30 +37,19 @@ std::optional<sf::Vector2u> mineAhead(const WorldState& state, const Creature& z
 // The free street cell at turret distance from the zombie and from every other, nearest to the
 // human the zombie is closest to.
 std::optional<sf::Vector2u> turretSpot(const WorldState& state, sf::Vector2f zombie) {
-    const std::optional<sf::Vector2u> centre = sight::cellAt(state, zombie);
-    if (!centre) {
+    const std::vector<sight::TurretPlace> places =
+        sight::turretPlaces(state, zombie, kNearestTurret, kFarthestTurret);
+    if (places.empty()) {
         return std::nullopt;
     }
     const sf::Vector2f human = sight::nearestHuman(state, zombie);
-    const int reach = static_cast<int>(kFarthestTurret / kTile) + 1;
     std::optional<sf::Vector2u> best;
     float bestDistance = std::numeric_limits<float>::infinity();
-    for (int dy = -reach; dy <= reach; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const sf::Vector2f place =
-                sight::middleOf(*centre) + sf::Vector2f(dx * kTile, dy * kTile);
-            const std::optional<sf::Vector2u> cell = sight::cellAt(state, place);
-            const float away = sight::distance(place, zombie);
-            if (!cell || away < kNearestTurret || away > kFarthestTurret ||
-                !sight::isFreeStreet(state, *cell) ||
-                sight::toNearestZombie(state, place) < kNearestTurret) {
-                continue;
-            }
-            const float toHuman = sight::distance(place, human);
-            if (toHuman < bestDistance) {
-                bestDistance = toHuman;
-                best = cell;
-            }
+    for (const sight::TurretPlace& place : places) {
+        const float toHuman = sight::distance(place.middle, human);
+        if (toHuman < bestDistance) {
+            bestDistance = toHuman;
+            best = place.cell;
         }
     }
     return best;

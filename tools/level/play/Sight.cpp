@@ -112,4 +112,27 @@ float toNearestBarricade(const WorldState& state, sf::Vector2f point) {
     return toNearest(state.barricades, point);
 }
 
+std::vector<TurretPlace> turretPlaces(const WorldState& state, sf::Vector2f zombie, float nearest,
+                                      float farthest) {
+    std::vector<TurretPlace> places;
+    const std::optional<sf::Vector2u> centre = cellAt(state, zombie);
+    if (!centre) {
+        return places;
+    }
+    const float tile = static_cast<float>(kTileSize);
+    const int reach = static_cast<int>(farthest / tile) + 1;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const sf::Vector2f place = middleOf(*centre) + sf::Vector2f(dx * tile, dy * tile);
+            const std::optional<sf::Vector2u> cell = cellAt(state, place);
+            const float away = distance(place, zombie);
+            if (cell && away >= nearest && away <= farthest && isFreeStreet(state, *cell) &&
+                toNearestZombie(state, place) >= nearest) {
+                places.push_back({*cell, place});
+            }
+        }
+    }
+    return places;
+}
+
 }  // namespace sight

@@ -29,4 +29,14 @@ float toNearestZombie(const WorldState& state, sf::Vector2f point);
 float toNearestTurret(const WorldState& state, sf::Vector2f point);
 float toNearestBarricade(const WorldState& state, sf::Vector2f point);
 
+// A place a turret could go against a zombie: its cell and the cell's middle.
+struct TurretPlace {
+    sf::Vector2u cell;
+    sf::Vector2f middle;
+};
+// The free street cells whose middles lie `nearest` to `farthest` pixels from the zombie and no
+// nearer than `nearest` to any zombie, row by row around it; none when it stands off the grid.
+std::vector<TurretPlace> turretPlaces(const WorldState& state, sf::Vector2f zombie, float nearest,
+                                      float farthest);
+
 }  // namespace sight
