@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <random>
+#include <regex>
 
 #include "PlayTestLevels.hpp"
 #include "app/HeadlessGame.hpp"
+#include "play/ClickRecord.hpp"
 #include "play/PlanPlayer.hpp"
 #include "play/ReferencePlayers.hpp"
 #include "play/RulePlayer.hpp"
@@ -45,6 +48,7 @@ public:
             plan.act(game);
         }
     }
+    std::string reason() const override { return plan.reason(); }
 
     std::size_t humansWhenAwoken = 0;
 
@@ -60,6 +64,30 @@ int heldBy(const std::string& name, const TileMap& level, int timePoints) {
         held += SeedRun::play(level, seed, {timePoints}, *maker()).held() ? 1 : 0;
     }
     return held;
+}
+
+// Each move's reason says whom it is against or that it goes back to before a human turned,
+// and what its futures kept that waiting's did not; the zombie named is the building's, a few
+// cells from it.
+void expectReasons(const std::vector<RecordedClick>& clicks) {
+    const std::regex gain(R"(.*(\d+ more humans?|fewer zombies) in 30 s than waiting)");
+    const std::regex against(R"(against the zombie at column (\d+), row (\d+), .*)");
+    bool jumped = false;
+    for (const RecordedClick& recorded : clicks) {
+        SCOPED_TRACE(recorded.reason);
+        EXPECT_TRUE(std::regex_match(recorded.reason, gain));
+        const HeadlessGame::Click& click = recorded.click;
+        std::smatch zombie;
+        if (click.on == HeadlessGame::Click::On::Timeline) {
+            jumped = true;
+            EXPECT_EQ(recorded.reason.rfind("a human turned since then; ", 0), 0u);
+        } else if (click.on == HeadlessGame::Click::On::Map && !jumped) {
+            ASSERT_TRUE(std::regex_match(recorded.reason, zombie, against));
+            EXPECT_LE(std::abs(std::stoi(zombie[1]) - static_cast<int>(click.cell.x)), 5);
+            EXPECT_LE(std::abs(std::stoi(zombie[2]) - static_cast<int>(click.cell.y)), 5);
+        }
+        jumped = jumped && click.on != HeadlessGame::Click::On::Map;
+    }
 }
 
 }  // namespace
@@ -95,6 +123,8 @@ TEST(PlanPlayerTest, ThinkingWithoutClickingLeavesEveryGameAsItWould) {
 TEST(PlanPlayerTest, HoldsWhereTheRightMovePaysOffOnlyTwentySecondsLater) {
     const TileMap level = playtest::levelOf(playtest::kDecoy);
     EXPECT_GE(heldBy("plan", level, kFiveMinutes), 7);
+    PlanPlayer plan;
+    expectReasons(GameRecord::play(level, 1, {kOneMinute}, plan).clicks);
     EXPECT_LE(heldBy("steady", level, kFiveMinutes), 1);
     EXPECT_LE(heldBy("search", level, kFiveMinutes), 1);
 }
@@ -106,10 +136,11 @@ TEST(PlanPlayerTest, JumpsBackWhenOnlyGoingBackSavesTheTownAndOtherwiseNot) {
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE("yard seed " + std::to_string(seed));
         LateTakeover late;
-        const SeedRun run = SeedRun::play(yard, seed, {kFiveMinutes}, late);
+        const GameRecord record = GameRecord::play(yard, seed, {kFiveMinutes}, late);
         ASSERT_EQ(late.humansWhenAwoken, 10u);
-        EXPECT_TRUE(run.held());
-        EXPECT_GE(run.jumpsBack, 1u);
+        EXPECT_TRUE(record.run.held());
+        EXPECT_GE(record.run.jumpsBack, 1u);
+        expectReasons(record.clicks);
     }
     const TileMap town = *LevelCheck::checkFile(ZEMBROOK_LEVEL_FILE).map;
     for (std::uint32_t seed = 1; seed <= 8; ++seed) {

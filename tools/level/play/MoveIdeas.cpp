@@ -15,7 +15,7 @@ constexpr float kNearestTurret = 105.f;
 constexpr float kFarthestTurret = 145.f;
 
 void addIdea(std::vector<PlanMove>& ideas, const WorldState& state, std::int32_t building,
-             std::optional<sf::Vector2u> cell) {
+             std::optional<sf::Vector2u> cell, std::optional<sf::Vector2u> against) {
     if (!cell || !sight::isFreeStreet(state, *cell)) {
         return;
     }
@@ -23,7 +23,7 @@ void addIdea(std::vector<PlanMove>& ideas, const WorldState& state, std::int32_t
         return idea.building == building && idea.cell == *cell;
     });
     if (!known) {
-        ideas.push_back({std::nullopt, building, *cell});
+        ideas.push_back({std::nullopt, building, *cell, against});
     }
 }
 
@@ -59,18 +59,20 @@ std::vector<PlanMove> buildingIdeas(const WorldState& state, std::uint32_t gold,
     std::vector<PlanMove> ideas;
     for (const std::size_t index : sight::zombiesByDanger(state, zombies)) {
         const Creature& zombie = state.zombies[index];
+        const std::optional<sf::Vector2u> against = sight::cellAt(state, zombie.position);
         if (gold >= kMinePrice) {
-            addIdea(ideas, state, BuildMine, sight::cellAt(state, zombie.position));
+            addIdea(ideas, state, BuildMine, against, against);
             addIdea(ideas, state, BuildMine,
-                    sight::cellAt(state, zombie.position + zombie.heading() * kTile));
+                    sight::cellAt(state, zombie.position + zombie.heading() * kTile), against);
         }
         if (gold >= kBarricadePrice) {
             addIdea(ideas, state, BuildBarricade,
-                    sight::cellAt(state, zombie.position + zombie.heading() * (2.f * kTile)));
+                    sight::cellAt(state, zombie.position + zombie.heading() * (2.f * kTile)),
+                    against);
         }
         if (gold >= kTurretPrice) {
             for (const std::optional<sf::Vector2u>& spot : turretSpots(state, zombie.position)) {
-                addIdea(ideas, state, BuildTurret, spot);
+                addIdea(ideas, state, BuildTurret, spot, against);
             }
         }
     }

@@ -15,6 +15,8 @@ struct PlanMove {
     std::optional<TimePoint> jump;
     std::int32_t building = NoObject;
     sf::Vector2u cell;
+    // The zombie the building is against, by the cell it stood on, for the move's reason.
+    std::optional<sf::Vector2u> against;
 
     bool isNothing() const { return !jump && building == NoObject; }
     // The clicks a person would make: the time point's button, the menu entry, then the cell.

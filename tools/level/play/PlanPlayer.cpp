@@ -1,10 +1,35 @@
 #include "play/PlanPlayer.hpp"
 
+#include <cmath>
+
 #include "app/HeadlessGame.hpp"
 
 namespace {
 
 constexpr std::uint32_t kPause = 90;
+
+std::string cellName(sf::Vector2u cell) {
+    return "column " + std::to_string(cell.x) + ", row " + std::to_string(cell.y);
+}
+
+// What the planner saw in the move, in a few words for the caption: whom it is against and
+// what its futures kept that waiting's did not.
+std::string reasonFor(const Planner::Choice& choice, std::uint32_t horizon) {
+    std::string reason;
+    if (choice.move.jump) {
+        reason = "a human turned since then; ";
+    } else if (choice.move.against) {
+        reason = "against the zombie at " + cellName(*choice.move.against) + ", ";
+    }
+    const long humans = std::lround(choice.humansGained);
+    const std::string later = " in " + std::to_string(horizon / kStepsPerSecond) + " s";
+    if (humans > 0) {
+        reason += std::to_string(humans) + (humans == 1 ? " more human" : " more humans") + later;
+    } else {
+        reason += "fewer zombies" + later;
+    }
+    return reason + " than waiting";
+}
 
 }  // namespace
 
@@ -12,11 +37,9 @@ void PlanPlayer::act(HeadlessGame& game) {
     if (game.stepCount() % kPause != 0) {
         return;
     }
-    const PlanMove move = planner.think(game);
-    if (move.jump) {
-        lastReason = "a human turned whom that moment still has";
-    } else if (!move.isNothing()) {
-        lastReason = "of every move tried, it keeps the most humans in the imagined futures";
+    const Planner::Choice choice = planner.think(game);
+    if (!choice.move.isNothing()) {
+        lastReason = reasonFor(choice, planner.horizon());
     }
-    move.click(game);
+    choice.move.click(game);
 }

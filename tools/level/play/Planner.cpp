@@ -73,23 +73,24 @@ std::vector<TimePoint> jumpTargets(const HeadlessGame& game,
 
 }  // namespace
 
-PlanMove Planner::think(const HeadlessGame& game) {
+Planner::Choice Planner::think(const HeadlessGame& game) {
     // Humans only ever turn, so those seen at a time point are at most those its snapshot has.
     const std::size_t timePoint = game.stepCount() / StepsPerTimePoint;
     humansSeen.resize(std::max(humansSeen.size(), timePoint + 1), 0);
     humansSeen[timePoint] = game.worldState().humans.size();
     const OwnDice own(dice);
     const std::vector<PlanMove> moves = movesToTry(game);
-    PlanMove best;
+    Choice best;
     if (moves.size() < 2) {
         return best;
     }
-    double bestOutlook = outlook(game, best);
+    const Outlook waiting = outlook(game, best.move);
+    double bestWorth = waiting.worth;
     for (std::size_t i = 1; i < moves.size(); ++i) {
-        const double seen = outlook(game, moves[i]);
-        if (seen > bestOutlook) {
-            bestOutlook = seen;
-            best = moves[i];
+        const Outlook seen = outlook(game, moves[i]);
+        if (seen.worth > bestWorth) {
+            bestWorth = seen.worth;
+            best = {moves[i], seen.humans - waiting.humans};
         }
     }
     return best;
@@ -102,7 +103,7 @@ std::vector<PlanMove> Planner::movesToTry(const HeadlessGame& game) const {
     }
     for (const TimePoint target : jumpTargets(game, humansSeen)) {
         HeadlessGame back(game);
-        const PlanMove jump{target, NoObject, {}};
+        const PlanMove jump{target, NoObject, {}, std::nullopt};
         jump.click(back);
         for (PlanMove idea : buildingIdeas(back.worldState(), back.gold(), budget.zombies)) {
             idea.jump = target;
@@ -112,9 +113,9 @@ std::vector<PlanMove> Planner::movesToTry(const HeadlessGame& game) const {
     return moves;
 }
 
-double Planner::outlook(const HeadlessGame& game, const PlanMove& move) const {
+Planner::Outlook Planner::outlook(const HeadlessGame& game, const PlanMove& move) const {
     const std::uint32_t end = game.stepCount() + budget.horizon;
-    double total = 0.0;
+    Outlook total;
     for (std::size_t future = 0; future < budget.futures; ++future) {
         HeadlessGame imagined(game);
         move.click(imagined);
@@ -126,7 +127,9 @@ double Planner::outlook(const HeadlessGame& game, const PlanMove& move) const {
             }
             imagined.dispatch();
         }
-        total += worth(imagined);
+        total.worth += worth(imagined);
+        total.humans += static_cast<double>(imagined.worldState().humans.size());
     }
-    return total / static_cast<double>(budget.futures);
+    const auto futures = static_cast<double>(budget.futures);
+    return {total.worth / futures, total.humans / futures};
 }

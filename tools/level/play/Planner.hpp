@@ -29,14 +29,27 @@ public:
         std::size_t futures = 2;  // 1 to 3
     };
 
+    // The move to make, and how many more humans its futures kept than waiting's did.
+    struct Choice {
+        PlanMove move;
+        double humansGained = 0.0;
+    };
+
     Planner(std::uint32_t seed, Budget budget) : dice(seed), budget(budget) {}
 
     // The move to make now; nothing when no move beats doing nothing.
-    PlanMove think(const HeadlessGame& game);
+    Choice think(const HeadlessGame& game);
+    std::uint32_t horizon() const { return budget.horizon; }
 
 private:
+    // What a move's futures come to, on average.
+    struct Outlook {
+        double worth = 0.0;
+        double humans = 0.0;
+    };
+
     std::vector<PlanMove> movesToTry(const HeadlessGame& game) const;
-    double outlook(const HeadlessGame& game, const PlanMove& move) const;
+    Outlook outlook(const HeadlessGame& game, const PlanMove& move) const;
 
     std::mt19937 dice;
     Budget budget;
