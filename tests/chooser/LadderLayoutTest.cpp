@@ -32,19 +32,34 @@ TEST(LadderLayoutTest, UpToEightLevelsStandInOneColumnAndTwelveFitTwoDownwardCol
     EXPECT_GT(twelve.card(6).left, twelve.card(5).left);
 }
 
-TEST(LadderLayoutTest, AClickChoosesTheCardUnderItAndNothingInTheGaps) {
-    const LadderLayout layout(12, kWindow);
-    for (std::size_t level = 0; level < 12; ++level) {
-        EXPECT_EQ(layout.levelAt(centre(layout.card(level))), level);
+// A click on a card's watch button watches its level, anywhere else on the card plays it, on
+// the tallest cards and on the shortest alike; the gaps choose nothing.
+TEST(LadderLayoutTest, AClickPlaysTheCardUnderItOrWatchesOnItsButtonAndDoesNothingInTheGaps) {
+    for (const std::size_t levels : {3u, 12u, 100u}) {
+        const LadderLayout layout(levels, kWindow);
+        for (std::size_t level = 0; level < levels; ++level) {
+            const CardChoice play{level, CardAction::Play};
+            const CardChoice watch{level, CardAction::Watch};
+            const sf::FloatRect card = layout.card(level);
+            const sf::FloatRect button = layout.watchButton(level);
+            const float bottom = card.top + card.height;
+            const std::pair<sf::Vector2f, std::optional<CardChoice>> clicks[] = {
+                {centre(card), play},
+                {centre(button), watch},
+                {{button.left, button.top}, watch},
+                {{button.left - 1.f, button.top}, play},
+                {{button.left, button.top - 1.f}, play},
+                {{card.left, bottom - 1.f}, play},
+                {{card.left, bottom + 1.f}, std::nullopt},
+                {{card.left + card.width + 1.f, card.top}, std::nullopt},
+                {{card.left, card.top - 1.f}, std::nullopt},
+                {{card.left - 1.f, card.top}, std::nullopt}};
+            for (const auto& [point, choice] : clicks) {
+                EXPECT_EQ(layout.choiceAt(point), choice)
+                    << "(" << point.x << ", " << point.y << ") of " << levels << " levels";
+            }
+        }
     }
-    const sf::FloatRect first = layout.card(0);
-    const float bottom = first.top + first.height;
-    const float right = first.left + first.width;
-    EXPECT_EQ(layout.levelAt({first.left, bottom - 1.f}), 0u);
-    EXPECT_EQ(layout.levelAt({first.left, bottom + 1.f}), std::nullopt);
-    EXPECT_EQ(layout.levelAt({right + 1.f, first.top}), std::nullopt);
-    EXPECT_EQ(layout.levelAt({first.left, first.top - 1.f}), std::nullopt);
-    EXPECT_EQ(layout.levelAt({first.left - 1.f, first.top}), std::nullopt);
 }
 
 // However long the ladder, every line of a card fits inside it in letters large enough to
@@ -82,7 +97,11 @@ TEST(LadderLayoutTest, LinesStayInsideTheirCardsAndALongLadderScrollsInOneColumn
             EXPECT_LE(lineEnd(text.title.y, text.titleSize), text.idea.y);
             EXPECT_LE(lineEnd(text.idea.y, text.lineSize), text.name.y);
             EXPECT_LE(lineEnd(text.name.y, text.lineSize), bottom) << "level " << level;
-            EXPECT_LE(lineEnd(text.labelTop, text.labelSize), bottom) << "level " << level;
+            // The watch button keeps clear of the lines and the difficulty, inside the card.
+            const sf::FloatRect button = layout.watchButton(level);
+            EXPECT_LE(text.title.x + text.width, button.left);
+            EXPECT_LE(lineEnd(text.labelTop, text.labelSize), button.top) << "level " << level;
+            EXPECT_LE(button.top + button.height, bottom);
         }
     }
 }

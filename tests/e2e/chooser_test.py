@@ -23,6 +23,8 @@ LADDER = [("yard", "yard.txt", "The Yard", "A zombie and a human in a room", ROO
 # Three cards stand in one column from y 96, each 110 tall with 12 between them.
 CARD_TOP, CARD_HEIGHT, CARD_GAP, CARD_X = 96, 110, 12, 512
 CARD, TROUBLE = (28, 28, 34), (235, 120, 100)
+# A card's watch button, 84 by 22, stands 6 in from its lower right corner, at x 1000.
+WATCH_X, WATCH_FROM_BOTTOM, LIT_WATCH = 1000 - 6 - 42, 6 + 11, (92, 98, 128)
 # Waits until it may end, so that a case can look at the screen while a level "plays"; a file
 # given after -- is refused the way the launcher refuses a level with errors.
 STAND_IN = """#!/bin/sh
@@ -94,6 +96,10 @@ def card_centre(index):
     return CARD_X, CARD_TOP + index * (CARD_HEIGHT + CARD_GAP) + CARD_HEIGHT // 2
 
 
+def watch_button_centre(index):
+    return WATCH_X, CARD_TOP + index * (CARD_HEIGHT + CARD_GAP) + CARD_HEIGHT - WATCH_FROM_BOTTOM
+
+
 def windows(chooser):
     return chooser._xdotool("search", "--name", "^Zembrook$", check=False).split()
 
@@ -118,6 +124,27 @@ def click_plays_and_comes_back(context):
             status = chooser.wait_exit(5.0)
             expect(status == 0, f"Escape ended the chooser with status {status}")
             expect(launcher.asked() == ["hall"], f"the launcher was asked {launcher.asked()}")
+
+
+def watch_button_watches_and_comes_back(context):
+    with tempfile.TemporaryDirectory(prefix="zembrook-chooser-") as root:
+        launcher = StandIn(root)
+        with chooser_session(context, root, launcher) as chooser:
+            chooser.wait_window()
+            x, y = watch_button_centre(1)
+            chooser._xdotool("mousemove", "--window", chooser.window_id, str(x), str(y))
+            chooser.wait_for("the second card's watch button, lit",
+                             lambda s: near(s.pixel(x - 35, y), LIT_WATCH), 10)
+            chooser.click(x, y)
+            launcher.wait_asked(1)
+            launcher.end_game()
+            chooser.wait_window()
+            # Back as after a game: a click on the first card's body plays it.
+            play_card(chooser, launcher, 0, 3)
+            chooser.key("Escape")
+            status = chooser.wait_exit(5.0)
+            expect(status == 0 and launcher.asked() == ["--watch hall", "yard"],
+                   f"status {status}, the launcher was asked {launcher.asked()}")
 
 
 def file_is_played_before_the_ladder(context):
@@ -337,6 +364,7 @@ def shown(context, root, launcher, data, steps):
 
 if __name__ == "__main__":
     main({"click_plays_and_comes_back": click_plays_and_comes_back,
+          "watch_button_watches_and_comes_back": watch_button_watches_and_comes_back,
           "file_is_played_before_the_ladder": file_is_played_before_the_ladder,
           "broken_ladder_is_one_line": broken_ladder_is_one_line,
           "hostile_ladders_are_shown_safely": hostile_ladders_are_shown_safely})

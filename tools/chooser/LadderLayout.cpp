@@ -63,11 +63,26 @@ CardText LadderLayout::text(std::size_t level) const {
     text.name = {left, text.idea.y + static_cast<float>(text.lineSize) * kLineHeight};
     text.width = std::max(0.f, box.left + box.width - kDifficultyWidth - left);
     text.difficultyMiddle = box.left + box.width - kDifficultyWidth / 2.f;
-    text.figureSize = static_cast<unsigned>(std::clamp(box.height * 0.4f, 16.f, 36.f));
     text.labelSize = static_cast<unsigned>(std::clamp(box.height * 0.16f, 10.f, 13.f));
     text.figureTop = box.top + 4.f;
+    // On a short card the figure gives way, so that it and its label stay above the button.
+    const sf::FloatRect button = watchButton(level);
+    const float room = button.top - kPadding - text.figureTop;
+    const float figure =
+        std::min(box.height * 0.4f, room / kLineHeight - static_cast<float>(text.labelSize));
+    text.figureSize = static_cast<unsigned>(std::clamp(figure, 16.f, 36.f));
     text.labelTop = text.figureTop + static_cast<float>(text.figureSize) * kLineHeight;
+    text.watchSize = static_cast<unsigned>(button.height * 0.7f);
     return text;
+}
+
+sf::FloatRect LadderLayout::watchButton(std::size_t level) const {
+    const sf::FloatRect box = card(level);
+    // Large enough to hit on the shortest card, centred under the difficulty like its figure.
+    const float width = kDifficultyWidth - 2.f * kPadding;
+    const float height = std::clamp(box.height * 0.2f, 16.f, 22.f);
+    return {box.left + box.width - kPadding - width, box.top + box.height - kPadding - height,
+            width, height};
 }
 
 std::optional<std::size_t> LadderLayout::levelAt(sf::Vector2f point) const {
@@ -86,6 +101,15 @@ std::optional<std::size_t> LadderLayout::levelAt(sf::Vector2f point) const {
         return std::nullopt;
     }
     return level;
+}
+
+std::optional<CardChoice> LadderLayout::choiceAt(sf::Vector2f point) const {
+    const std::optional<std::size_t> level = levelAt(point);
+    if (!level) {
+        return std::nullopt;
+    }
+    const bool watch = watchButton(*level).contains(point);
+    return CardChoice{*level, watch ? CardAction::Watch : CardAction::Play};
 }
 
 sf::FloatRect LadderLayout::band() const {

@@ -19,6 +19,20 @@ struct CardText {
     unsigned figureSize = 0;
     float labelTop = 0.f;
     unsigned labelSize = 0;
+    unsigned watchSize = 0;  // of the word on the watch button
+};
+
+// What a click on a card asks for: its level played, or watched as the strongest reference
+// player plays it.
+enum class CardAction { Play, Watch };
+
+struct CardChoice {
+    std::size_t level = 0;
+    CardAction action = CardAction::Play;
+
+    bool operator==(const CardChoice& other) const {
+        return level == other.level && action == other.action;
+    }
 };
 
 // Where each level of the ladder sits in the chooser's window: one card per level, easiest at
@@ -56,8 +70,14 @@ public:
     // The square the level's picture is shown in, at the card's left.
     sf::FloatRect picture(std::size_t level) const;
     CardText text(std::size_t level) const;
+    // The button at the card's lower right, under the difficulty, that watches the level
+    // played rather than playing it.
+    sf::FloatRect watchButton(std::size_t level) const;
     // The level whose card holds the point; none in the gaps and margins.
     std::optional<std::size_t> levelAt(sf::Vector2f point) const;
+    // The level to watch when the point is on its watch button, else to play when it is on
+    // its card; none in the gaps and margins.
+    std::optional<CardChoice> choiceAt(sf::Vector2f point) const;
 
     // The part of the window the cards are seen in, between the header and the footer.
     sf::FloatRect band() const;

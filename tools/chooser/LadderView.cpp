@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "console/Printable.hpp"
@@ -16,6 +17,8 @@ const sf::Color kLitCard(48, 48, 62);
 const sf::Color kQuiet(170, 170, 170);
 const sf::Color kTrouble(235, 120, 100);
 const sf::Color kScrollBar(90, 90, 100);
+const sf::Color kButton(62, 66, 84);
+const sf::Color kLitButton(92, 98, 128);
 const sf::Uint32 kEllipsis = 0x2026;
 // More characters than a line of the window holds, so that a line of any length from outside
 // costs no more to fit than this.
@@ -75,7 +78,7 @@ LadderView::LadderView(const Ladder& ladder, const sf::Font& font, sf::Vector2f 
     }
 }
 
-void LadderView::draw(sf::RenderTarget& target, std::optional<std::size_t> lit,
+void LadderView::draw(sf::RenderTarget& target, std::optional<CardChoice> lit,
                       const std::string& message) const {
     target.setView(wholeView());
     target.clear(sf::Color::Black);
@@ -84,8 +87,11 @@ void LadderView::draw(sf::RenderTarget& target, std::optional<std::size_t> lit,
     // A card may cut its idea short; the footer has room for the whole line of the lit one.
     sf::Text footer = text(message, 16, kTrouble);
     if (message.empty() && lit) {
-        const LevelEntry& entry = ladder.levels()[*lit].entry;
-        footer = text(entry.title + ": " + entry.idea, 16, kQuiet);
+        const LevelEntry& entry = ladder.levels()[lit->level].entry;
+        const bool watch = lit->action == CardAction::Watch;
+        footer = text(entry.title + (watch ? ": watch the strongest reference player hold it"
+                                           : ": " + entry.idea),
+                      16, kQuiet);
     }
     footer.setPosition(LadderLayout::kMargin, size.y - LadderLayout::kFooter + 10.f);
     fitWidth(footer, size.x - 2.f * LadderLayout::kMargin);
@@ -98,19 +104,21 @@ void LadderView::draw(sf::RenderTarget& target, std::optional<std::size_t> lit,
         const sf::FloatRect box = places.card(level);
         if (box.top + box.height >= band.top + scroll &&
             box.top <= band.top + band.height + scroll) {
-            drawCard(target, level, lit == level);
+            const bool litCard = lit && lit->level == level;
+            drawCard(target, level,
+                     litCard ? std::optional<CardAction>(lit->action) : std::nullopt);
         }
     }
     target.setView(wholeView());
 }
 
-std::optional<std::size_t> LadderView::levelAt(const sf::RenderTarget& target,
+std::optional<CardChoice> LadderView::choiceAt(const sf::RenderTarget& target,
                                                sf::Vector2i pixel) const {
     const sf::Vector2f onWindow = target.mapPixelToCoords(pixel, wholeView());
     if (!places.band().contains(onWindow)) {
         return std::nullopt;
     }
-    return places.levelAt(target.mapPixelToCoords(pixel, bandView()));
+    return places.choiceAt(target.mapPixelToCoords(pixel, bandView()));
 }
 
 void LadderView::scrollBy(float distance) {
@@ -137,12 +145,16 @@ void LadderView::drawHeader(sf::RenderTarget& target) const {
     const std::string scrolls =
         places.scrollLimit() > 0.f ? " The wheel and the arrow keys scroll." : "";
     sf::Text hint =
-        text("Click a level to play it, the easiest first." + scrolls + " Esc quits.", 16, kQuiet);
+        text("Click a level to play it, or \"watch\" to see it held; the easiest first." + scrolls +
+                 " Esc quits.",
+             16, kQuiet);
     hint.setPosition(LadderLayout::kMargin, 62.f);
     target.draw(hint);
 }
 
-void LadderView::drawCard(sf::RenderTarget& target, std::size_t level, bool lit) const {
+// `lit` is what the pointer on the card would do, none when it is elsewhere.
+void LadderView::drawCard(sf::RenderTarget& target, std::size_t level,
+                          std::optional<CardAction> lit) const {
     const sf::FloatRect box = places.card(level);
     sf::RectangleShape card({box.width, box.height});
     card.setPosition(box.left, box.top);
@@ -175,6 +187,7 @@ void LadderView::drawCard(sf::RenderTarget& target, std::size_t level, bool lit)
     fitWidth(name, place.width);
     target.draw(name);
     drawDifficulty(target, place, entry.difficulty);
+    drawWatchButton(target, level, lit == CardAction::Watch);
 }
 
 void LadderView::drawDifficulty(sf::RenderTarget& target, const CardText& place,
@@ -188,6 +201,22 @@ void LadderView::drawDifficulty(sf::RenderTarget& target, const CardText& place,
     sf::Text label = text("difficulty", place.labelSize, kQuiet);
     label.setPosition(place.difficultyMiddle - label.getLocalBounds().width / 2.f, place.labelTop);
     target.draw(label);
+}
+
+void LadderView::drawWatchButton(sf::RenderTarget& target, std::size_t level, bool lit) const {
+    const sf::FloatRect box = places.watchButton(level);
+    sf::RectangleShape button({box.width, box.height});
+    button.setPosition(box.left, box.top);
+    button.setFillColor(lit ? kLitButton : kButton);
+    button.setOutlineColor(sf::Color::Yellow);
+    button.setOutlineThickness(lit ? -1.f : 0.f);
+    target.draw(button);
+    sf::Text word = text("watch", places.text(level).watchSize, sf::Color::White);
+    // Centred on the letters' own box, which starts right of and below the text's origin.
+    const sf::FloatRect letters = word.getLocalBounds();
+    word.setPosition(std::round(box.left + (box.width - letters.width) / 2.f - letters.left),
+                     std::round(box.top + (box.height - letters.height) / 2.f - letters.top));
+    target.draw(word);
 }
 
 void LadderView::drawScrollBar(sf::RenderTarget& target) const {

@@ -12,8 +12,9 @@
 #include "LadderLayout.hpp"
 
 // Draws the ladder as the chooser's window shows it: for each level a card with its picture,
-// title, name, idea and difficulty, the card under the pointer lit, and at the bottom what
-// went wrong with the last level played, or else the lit level's idea in full. It draws at one
+// title, name, idea, difficulty and watch button, the card under the pointer lit (and its
+// button too when the pointer is on it), and at the bottom what went wrong with the last level
+// played or watched, or else the lit level's idea in full. It draws at one
 // size, which the window stretches to whatever size it is given, as a tiling window manager
 // does; a pixel of the window is therefore found on the ladder through the same views the
 // drawing went through, scroll included.
@@ -25,11 +26,11 @@ public:
 
     const LadderLayout& layout() const { return places; }
 
-    void draw(sf::RenderTarget& target, std::optional<std::size_t> lit,
+    void draw(sf::RenderTarget& target, std::optional<CardChoice> lit,
               const std::string& message) const;
-    // The level whose card is drawn at that pixel of the target; none outside the cards and
-    // outside the band they are seen in.
-    std::optional<std::size_t> levelAt(const sf::RenderTarget& target, sf::Vector2i pixel) const;
+    // What a click at that pixel of the target asks for, found on the cards as they are drawn;
+    // none outside the cards and outside the band they are seen in.
+    std::optional<CardChoice> choiceAt(const sf::RenderTarget& target, sf::Vector2i pixel) const;
     // Scrolls the ladder down by that many of its pixels, or up when negative, no further
     // than its ends.
     void scrollBy(float distance);
@@ -38,8 +39,9 @@ private:
     sf::View wholeView() const;
     sf::View bandView() const;
     void drawHeader(sf::RenderTarget& target) const;
-    void drawCard(sf::RenderTarget& target, std::size_t level, bool lit) const;
+    void drawCard(sf::RenderTarget& target, std::size_t level, std::optional<CardAction> lit) const;
     void drawDifficulty(sf::RenderTarget& target, const CardText& place, int difficulty) const;
+    void drawWatchButton(sf::RenderTarget& target, std::size_t level, bool lit) const;
     void drawScrollBar(sf::RenderTarget& target) const;
     // Text from outside, a manifest or the launcher's words, made printable first.
     sf::Text text(const std::string& utf8, unsigned letters, sf::Color colour) const;

@@ -44,9 +44,10 @@ void passOn(DiagnosticPrinter& printer, const std::string& line) {
     printer.verbatim(printable(line) + "\n");
 }
 
-// Plays through the launcher and gives what the player should read under the ladder after.
-std::string play(const std::vector<std::string>& command, const std::string& what,
-                 DiagnosticPrinter& printer) {
+// Runs the launcher, to play or to watch, and gives what the player should read under the
+// ladder after; `failure` starts the line told when it ends in failure with nothing said.
+std::string launch(const std::vector<std::string>& command, const std::string& failure,
+                   DiagnosticPrinter& printer) {
     const ChildOutcome outcome =
         ChildProcess::run(command, [&printer](const std::string& line) { passOn(printer, line); });
     if (outcome.status == 0) {
@@ -55,8 +56,22 @@ std::string play(const std::vector<std::string>& command, const std::string& wha
     if (!outcome.lastWords.empty()) {
         return outcome.lastWords;
     }
-    return what + " could not be played: the launcher ended with status " +
-           std::to_string(outcome.status);
+    return failure + ": the launcher ended with status " + std::to_string(outcome.status);
+}
+
+// The launcher's arguments for a card's choice: the level's name, after --watch to watch it.
+std::vector<std::string> launcherCommand(const std::string& launcher, CardAction action,
+                                         const std::string& name) {
+    std::vector<std::string> command{launcher};
+    if (action == CardAction::Watch) {
+        command.push_back("--watch");
+    }
+    command.push_back(name);
+    return command;
+}
+
+std::string failureOf(CardAction action, const std::string& title) {
+    return title + (action == CardAction::Watch ? " could not be watched" : " could not be played");
 }
 
 // How far a key or the wheel scrolls the ladder, in its pixels; none for other events.
@@ -88,10 +103,10 @@ std::optional<float> scrolling(const sf::Event& event, const LadderLayout& layou
     }
 }
 
-// Shows the ladder until a level is clicked; none when the player closes the window instead.
-std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, LadderView& view,
-                                       const std::string& message) {
-    std::optional<std::size_t> lit;
+// Shows the ladder until a card is clicked; none when the player closes the window instead.
+std::optional<CardChoice> chooseCard(sf::RenderWindow& window, LadderView& view,
+                                     const std::string& message) {
+    std::optional<CardChoice> lit;
     std::optional<sf::Vector2i> pointer;
     for (;;) {
         view.draw(window, lit, message);
@@ -120,7 +135,7 @@ std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, LadderView& vie
                     break;
                 case sf::Event::MouseButtonPressed:
                     if (event.mouseButton.button == sf::Mouse::Left) {
-                        const auto chosen = view.levelAt(
+                        const auto chosen = view.choiceAt(
                             window, sf::Vector2i(event.mouseButton.x, event.mouseButton.y));
                         if (chosen) {
                             return chosen;
@@ -132,7 +147,7 @@ std::optional<std::size_t> chooseLevel(sf::RenderWindow& window, LadderView& vie
             }
         } while (window.pollEvent(event));
         // After a move, a scroll or a resize alike, the card under the pointer is lit.
-        lit = pointer ? view.levelAt(window, *pointer) : std::nullopt;
+        lit = pointer ? view.choiceAt(window, *pointer) : std::nullopt;
     }
 }
 
@@ -159,22 +174,25 @@ int choose(const ChooserOptions& options, DiagnosticPrinter& printer) {
     const DisplayConnection display("the levels");
     std::string message = leftOutMessage(ladder);
     if (options.file) {
-        message = play({options.launcher, "--", *options.file}, *options.file, printer);
+        message = launch({options.launcher, "--", *options.file},
+                         *options.file + " could not be played", printer);
     }
     LadderView view(ladder, font, sf::Vector2f(kWindowSize));
     sf::RenderWindow window;
     for (;;) {
-        // The window goes while a level is played, so that only the game's is on screen.
+        // The window goes while a level is played or watched, so that only the game's is on
+        // screen.
         window.create(sf::VideoMode(kWindowSize.x, kWindowSize.y), "Zembrook",
                       sf::Style::Titlebar | sf::Style::Close);
         window.setVerticalSyncEnabled(true);
-        const std::optional<std::size_t> chosen = chooseLevel(window, view, message);
+        const std::optional<CardChoice> chosen = chooseCard(window, view, message);
         window.close();
         if (!chosen) {
             return 0;
         }
-        const LevelEntry& entry = ladder.levels()[*chosen].entry;
-        message = play({options.launcher, entry.name}, entry.title, printer);
+        const LevelEntry& entry = ladder.levels()[chosen->level].entry;
+        message = launch(launcherCommand(options.launcher, chosen->action, entry.name),
+                         failureOf(chosen->action, entry.title), printer);
     }
 }
 
