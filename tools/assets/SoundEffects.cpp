@@ -180,8 +180,10 @@ SampleBuffer SoundEffects::turretDestroy() {
     for (int i = 0; i < 90; ++i) {
         const float when = 0.005f + 0.3f * noise.unit() * noise.unit();
         const float gain = 0.5f * std::exp(-when / 0.12f) * noise.between(0.4f, 1.f);
-        wreck.mix(grain(noise, noise.between(700.f, 3200.f), noise.between(0.002f, 0.006f)),
-                  wreck.indexOf(when), gain);
+        // Drawn one by one, since the order of a call's arguments is the compiler's choice.
+        const float decay = noise.between(0.002f, 0.006f);
+        const float hz = noise.between(700.f, 3200.f);
+        wreck.mix(grain(noise, hz, decay), wreck.indexOf(when), gain);
     }
     // Debris: loose pieces knocking down one after another, ever quieter.
     for (int i = 0; i < 11; ++i) {

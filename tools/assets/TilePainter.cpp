@@ -65,7 +65,9 @@ sf::Image TilePainter::block() {
     constexpr int kBricksPerCourse = kSize / kBrickLength;
     std::array<Colour, kCourses * kBricksPerCourse> brickColours{};
     for (Colour& colour : brickColours) {
-        colour = shade(clays[static_cast<std::size_t>(noise.index(4))], noise.between(0.9f, 1.08f));
+        // Drawn one by one, since the order of a call's arguments is the compiler's choice.
+        const float light = noise.between(0.9f, 1.08f);
+        colour = shade(clays[static_cast<std::size_t>(noise.index(4))], light);
     }
     const Colour mortar = rgb(150, 142, 130);
     sf::Image image;

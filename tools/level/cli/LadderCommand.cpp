@@ -33,7 +33,7 @@ struct Settings {
 
 std::vector<OptionRow> rows(Settings& settings) {
     std::vector<OptionRow> rows = settings.shared.rows({SharedOptions::Row::Jobs});
-    rows.insert(rows.begin(), {{"--write", &settings.write}});
+    rows.insert(rows.begin(), OptionRow{{"--write", &settings.write}});
     return rows;
 }
 
