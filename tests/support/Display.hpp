@@ -1,6 +1,15 @@
 #pragma once
 
+// gcc says it builds with AddressSanitizer in one way, clang in another.
 #if defined(__SANITIZE_ADDRESS__)
+#define ZEMBROOK_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZEMBROOK_ADDRESS_SANITIZER
+#endif
+#endif
+
+#if defined(ZEMBROOK_ADDRESS_SANITIZER)
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -15,12 +24,12 @@ bool hasDisplay();
 class GraphicsLeakGuard {
 public:
     GraphicsLeakGuard() {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(ZEMBROOK_ADDRESS_SANITIZER)
         __lsan_disable();
 #endif
     }
     ~GraphicsLeakGuard() {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(ZEMBROOK_ADDRESS_SANITIZER)
         __lsan_enable();
 #endif
     }
