@@ -178,7 +178,8 @@ SampleBuffer SoundEffects::turretDestroy() {
         1.f);
     // The crunch: a dense crackle of grains that thins out.
     for (int i = 0; i < 90; ++i) {
-        const float when = 0.005f + 0.3f * noise.unit() * noise.unit();
+        const float early = noise.unit();  // the operands of * too are drawn in either order
+        const float when = 0.005f + 0.3f * early * noise.unit();
         const float gain = 0.5f * std::exp(-when / 0.12f) * noise.between(0.4f, 1.f);
         // Drawn one by one, since the order of a call's arguments is the compiler's choice.
         const float decay = noise.between(0.002f, 0.006f);
