@@ -30,8 +30,7 @@ std::optional<std::string> MoveCaption::of(const RecordedClick& recorded) {
             chosen = click.building;
             return std::nullopt;
         case HeadlessGame::Click::On::Map:
-            move = buildingName(chosen) + " on column " + std::to_string(click.cell.x) + ", row " +
-                   std::to_string(click.cell.y);
+            move = buildingName(chosen) + " on " + cell(click.cell);
             break;
         case HeadlessGame::Click::On::Timeline: {
             const auto target =
@@ -52,4 +51,8 @@ std::string MoveCaption::clock(std::uint32_t step) {
     char text[32];
     std::snprintf(text, sizeof text, "%u:%02u", seconds / 60, seconds % 60);
     return text;
+}
+
+std::string MoveCaption::cell(sf::Vector2u cell) {
+    return "column " + std::to_string(cell.x) + ", row " + std::to_string(cell.y);
 }

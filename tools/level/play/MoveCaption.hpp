@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/System/Vector2.hpp>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,8 @@ public:
 
     // "m:ss" of the whole seconds the clock shows at a step.
     static std::string clock(std::uint32_t step);
+    // "column 7, row 5", as every caption and reason names a cell.
+    static std::string cell(sf::Vector2u cell);
 
 private:
     std::int32_t chosen = NoObject;

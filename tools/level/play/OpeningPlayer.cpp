@@ -3,13 +3,13 @@
 #include "app/HeadlessGame.hpp"
 #include "entities/GameNumbers.hpp"
 #include "entities/ObjectCode.hpp"
+#include "play/MoveCaption.hpp"
 
 std::string Opening::describe() const {
     const char* const building = code == BuildTurret      ? "turret"
                                  : code == BuildBarricade ? "barricade"
                                                           : "mine";
-    return std::string("a ") + building + " on column " + std::to_string(cell.x) + ", row " +
-           std::to_string(cell.y);
+    return std::string("a ") + building + " on " + MoveCaption::cell(cell);
 }
 
 void OpeningPlayer::act(HeadlessGame& game) {

@@ -3,14 +3,11 @@
 #include <cmath>
 
 #include "app/HeadlessGame.hpp"
+#include "play/MoveCaption.hpp"
 
 namespace {
 
 constexpr std::uint32_t kPause = 90;
-
-std::string cellName(sf::Vector2u cell) {
-    return "column " + std::to_string(cell.x) + ", row " + std::to_string(cell.y);
-}
 
 // What the planner saw in the move, in a few words for the caption: whom it is against and
 // what its futures kept that waiting's did not.
@@ -19,7 +16,7 @@ std::string reasonFor(const Planner::Choice& choice, std::uint32_t horizon) {
     if (choice.move.jump) {
         reason = "a human turned since then; ";
     } else if (choice.move.against) {
-        reason = "against the zombie at " + cellName(*choice.move.against) + ", ";
+        reason = "against the zombie at " + MoveCaption::cell(*choice.move.against) + ", ";
     }
     const long humans = std::lround(choice.humansGained);
     const std::string later = " in " + std::to_string(horizon / kStepsPerSecond) + " s";
